@@ -1,0 +1,13 @@
+// The message that tells the user why a bank file cannot be used.
+#pragma once
+
+#include "app/text.h"
+#include "banks/bank_text.h"
+
+#include <filesystem>
+
+namespace teaser {
+
+Text bankErrorMessage(const std::filesystem::path &path, const BankError &error);
+
+}

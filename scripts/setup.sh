@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Shared by run.sh and test.sh: installs the missing Debian packages, then
+# configures and builds teaser in build/ (or $TEASER_BUILD_DIR).
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=${TEASER_BUILD_DIR:-"$root/build"}
+
+install_missing_packages() {
+  local wanted missing=()
+  wanted=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$root/scripts/debian-packages.txt")
+  for package in $wanted; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+      || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+
+  echo "Installing missing Debian packages: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -q
+  # Recommends stay out: they would pull in the large FluidR3 SoundFont.
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+  cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${TEASER_BUILD_TYPE:-RelWithDebInfo}" "$@"
+  cmake --build "$build_dir"
+}

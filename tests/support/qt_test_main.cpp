@@ -1,0 +1,10 @@
+// main() for the tests that need a QApplication (run with QT_QPA_PLATFORM=offscreen).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

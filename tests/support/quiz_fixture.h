@@ -1,0 +1,34 @@
+// A quiz over a recording window and sound, with banks written to a scratch folder.
+#pragma once
+
+#include "app/quiz_context.h"
+#include "support/recording_sound.h"
+#include "support/recording_window.h"
+#include "support/scratch_directory.h"
+
+#include <gtest/gtest.h>
+
+namespace teaser::testing {
+
+// A bank text in the installed format with `count` questions "Qn" / answers "An".
+std::string makeBankText(int count, const std::string &separator = ".");
+
+class QuizFixture : public ::testing::Test {
+protected:
+    // Writes the text as the first bank's file and loads it.
+    void loadFirstBank(const std::string &bytes);
+    // Writes the text to the given file name in the program folder.
+    void writeProgramFile(const std::string &fileName, const std::string &bytes);
+    // The question text of question n as makeBankText writes it.
+    static std::string questionText(int n) { return std::to_string(n) + ".Q" + std::to_string(n); }
+
+    EventLog log;
+    ScratchDirectory directory;
+    QuizState state;
+    RecordingWindow window{log};
+    RecordingSound sound{log};
+    QuizContext quiz{state, window, sound, directory.path(), [this] { return nextSeed++; }};
+    std::uint32_t nextSeed = 1;
+};
+
+}

@@ -1,0 +1,133 @@
+#include "ui/event_bindings.h"
+
+#include "app/gbk.h"
+#include "banks/bank_selection.h"
+#include "support/recording_sound.h"
+#include "support/scratch_directory.h"
+#include "ui/main_window.h"
+#include "ui/widget_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace teaser::testing {
+namespace {
+
+class EventBindingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        write("date.dat", "2\r\n1.一\r\n甲\r\n2.二\r\n乙\r\n");
+        write("ti2.dat", "1\r\n1.三\r\n丙\r\n");
+        bindEvents(window, quiz);
+        ASSERT_TRUE(LoadBank(quiz, directory.path() / "date.dat"));
+    }
+
+    void write(const char *name, const std::string &utf8)
+    {
+        std::ofstream(directory.path() / name, std::ios::binary)
+            << gbk(std::u8string_view(reinterpret_cast<const char8_t *>(utf8.data()), utf8.size()));
+    }
+
+    // Accepts the next message box once it is open, keeping its text.
+    void answerNextMessage()
+    {
+        QTimer::singleShot(0, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages << box->text();
+                box->accept();
+            }
+        });
+    }
+
+    ScratchDirectory directory;
+    EventLog log;
+    QuizState state;
+    MainWindow window;
+    WidgetWindow operations{window};
+    RecordingSound sound{log};
+    QuizContext quiz{state, operations, sound, directory.path()};
+    QStringList messages;
+};
+
+TEST_F(EventBindingsTest, navigationButtonsShowQuestionsAndStartTheCountdown)
+{
+    QTest::mouseClick(window.按钮3, Qt::LeftButton);
+    EXPECT_EQ(window.题目->toPlainText(), QStringLiteral("1.一"));
+    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("到底是什么呢？我再好好想想！"));
+    EXPECT_TRUE(window.时钟1->isActive());
+
+    QTest::mouseClick(window.按钮8, Qt::LeftButton);
+    EXPECT_EQ(window.题目->toPlainText(), QStringLiteral("2.二"));
+
+    QTest::mouseClick(window.按钮5, Qt::LeftButton);
+    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("乙"));
+    EXPECT_FALSE(window.时钟1->isActive());
+}
+
+TEST_F(EventBindingsTest, previousAtTheFirstQuestionSaysSo)
+{
+    QTest::mouseClick(window.按钮7, Qt::LeftButton);
+    answerNextMessage();
+    QTest::mouseClick(window.按钮2, Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("已经是第一题了！")});
+    EXPECT_EQ(window.题目->toPlainText(), QStringLiteral("1.一"));
+}
+
+TEST_F(EventBindingsTest, bankItemsMoveTheMarkOnlyWhenTheBankLoads)
+{
+    window.题库2->trigger();
+    EXPECT_FALSE(window.题库1->isChecked());
+    EXPECT_TRUE(window.题库2->isChecked());
+    EXPECT_EQ(state.questionCount, 1);
+
+    // Choosing the checked item again keeps its mark.
+    window.题库2->trigger();
+    EXPECT_TRUE(window.题库2->isChecked());
+
+    answerNextMessage();
+    window.题库3->trigger(); // hao2.dat is missing
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.value(0).contains(QStringLiteral("hao2.dat")));
+    EXPECT_FALSE(window.题库3->isChecked());
+    EXPECT_TRUE(window.题库2->isChecked());
+}
+
+TEST_F(EventBindingsTest, musicItemsFlipTheSwitchAndPlaySongs)
+{
+    window.songItems[3]->trigger();
+    EXPECT_EQ(log.events, (std::vector<std::string>{"sound file 记事本.mid +loop"}));
+    window.背景音乐->trigger();
+    EXPECT_FALSE(window.背景音乐->isChecked());
+    window.songItems[0]->trigger();
+    EXPECT_EQ(log.events, (std::vector<std::string>{"sound file 记事本.mid +loop", "sound stop"}));
+    window.背景音乐->trigger();
+    EXPECT_TRUE(window.背景音乐->isChecked());
+}
+
+TEST_F(EventBindingsTest, timerTicksRunTheCountdown)
+{
+    QTest::mouseClick(window.按钮3, Qt::LeftButton);
+    QMetaObject::invokeMethod(window.时钟1, "timeout");
+    EXPECT_EQ(window.标签4->text(), QStringLiteral("29"));
+}
+
+TEST_F(EventBindingsTest, exitButtonClosesTheWindowEvenWhileCountingDown)
+{
+    window.show();
+    QTest::mouseClick(window.按钮3, Qt::LeftButton);
+    ASSERT_TRUE(window.时钟1->isActive());
+    QTest::mouseClick(window.按钮12, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+}
+
+}
+}

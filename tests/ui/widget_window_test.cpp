@@ -1,0 +1,117 @@
+#include "ui/widget_window.h"
+
+#include "app/gbk.h"
+#include "quiz/verdict_icons.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace teaser {
+namespace {
+
+class WidgetWindowTest : public ::testing::Test {
+protected:
+    MainWindow window;
+    WidgetWindow operations{window};
+};
+
+TEST_F(WidgetWindowTest, textsAreShownDecodedFromGbk)
+{
+    operations.setText(TextBox::题目, gbk(u8"你好，世界"));
+    EXPECT_EQ(window.题目->toPlainText(), QStringLiteral("你好，世界"));
+    operations.setText(TextBox::编辑框1, gbk(u8"答案"));
+    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("答案"));
+    operations.setCaption(Label::标签5, gbk(u8"答对了"));
+    EXPECT_EQ(window.标签5->text(), QStringLiteral("答对了"));
+    operations.setCaption(Label::标签4, "29");
+    EXPECT_EQ(window.标签4->text(), QStringLiteral("29"));
+}
+
+TEST_F(WidgetWindowTest, invalidGbkShowsAReplacementAndKeepsTheRest)
+{
+    // 0xFF never starts a GBK character; 0x81 at the end lacks its second byte.
+    operations.setText(TextBox::题目, "ab\xFF" "cd\x81");
+    const QString shown = window.题目->toPlainText();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("ab"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("cd"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar::ReplacementCharacter)) << shown.toStdString();
+}
+
+TEST_F(WidgetWindowTest, typedTextsAreReadAsGbkAndFlaggedWhenTheyHaveNoGbkForm)
+{
+    window.答案->setText(QStringLiteral("水"));
+    const TypedText water = operations.text(TextBox::答案);
+    EXPECT_EQ(water.gbk, "\xCB\xAE");
+    EXPECT_TRUE(water.exact);
+
+    window.答案->setText(QStringLiteral("😀"));
+    const TypedText emoji = operations.text(TextBox::答案);
+    EXPECT_FALSE(emoji.exact);
+
+    window.编辑框2->setText(QStringLiteral("12"));
+    EXPECT_EQ(operations.text(TextBox::编辑框2).gbk, "12");
+}
+
+TEST_F(WidgetWindowTest, verdictPictureShowsTheIconAndClears)
+{
+    operations.setPicture(verdict_icons::correct());
+    const QPixmap picture = window.图片框1->pixmap();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(32, 32));
+    EXPECT_EQ(picture.toImage().pixelColor(16, 16), QColor(255, 255, 0));
+    EXPECT_EQ(picture.toImage().pixelColor(0, 0).alpha(), 0);
+
+    operations.setPicture({});
+    EXPECT_TRUE(window.图片框1->pixmap().isNull());
+}
+
+TEST_F(WidgetWindowTest, timerRunsOnlyWithAnInterval)
+{
+    operations.setTimerInterval(1000);
+    EXPECT_TRUE(window.时钟1->isActive());
+    EXPECT_EQ(window.时钟1->interval(), 1000);
+    operations.setTimerInterval(0);
+    EXPECT_FALSE(window.时钟1->isActive());
+}
+
+TEST_F(WidgetWindowTest, checkMarksAreTheMenuItems)
+{
+    operations.setChecked(MenuItem::题库3, true);
+    EXPECT_TRUE(window.题库3->isChecked());
+    operations.setChecked(MenuItem::背景音乐, false);
+    EXPECT_FALSE(operations.isChecked(MenuItem::背景音乐));
+    window.选择框1->setChecked(true);
+    EXPECT_TRUE(operations.isNoCountdownChecked());
+}
+
+TEST_F(WidgetWindowTest, messageIsAModalBoxTitledWithTheProgramName)
+{
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        buttons = int(box->buttons().size());
+        box->accept();
+    });
+    operations.showMessage(MessageIcon::information, gbk(u8"已经是第一题了！"));
+    EXPECT_EQ(text, QStringLiteral("已经是第一题了！"));
+    EXPECT_EQ(title, QStringLiteral("岚石脑筋急转弯2.0"));
+    EXPECT_EQ(icon, QMessageBox::Information);
+    EXPECT_EQ(buttons, 1);
+}
+
+}
+}

@@ -1,0 +1,78 @@
+// The main window: builds the controls and the two pop-up menus. It holds no
+// quiz rule; ui/event_bindings.cpp connects its events to the handlers.
+#pragma once
+
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace teaser {
+
+class MainWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    // Controls, named as the window defines them; owned through Qt parents.
+    QGroupBox *分组框1 = nullptr;
+    QPlainTextEdit *题目 = nullptr;
+    QLabel *图片框1 = nullptr;
+    QLabel *标签5 = nullptr;
+    QLabel *标签1 = nullptr;
+    QPlainTextEdit *编辑框1 = nullptr;
+    QLabel *标签2 = nullptr;
+    QLineEdit *答案 = nullptr;
+    QPushButton *按钮1 = nullptr;
+    QLabel *标签3 = nullptr;
+    QLineEdit *编辑框2 = nullptr;
+    QPushButton *按钮6 = nullptr;
+    QLabel *标签4 = nullptr;
+    QTimer *时钟1 = nullptr;
+    QCheckBox *选择框1 = nullptr;
+    QLabel *标签6 = nullptr;
+    QPushButton *按钮4 = nullptr;
+    QPushButton *按钮7 = nullptr;
+    QPushButton *按钮2 = nullptr;
+    QPushButton *按钮3 = nullptr;
+    QPushButton *按钮8 = nullptr;
+    QPushButton *按钮5 = nullptr;
+    QPushButton *按钮10 = nullptr;
+    QPushButton *按钮11 = nullptr;
+    QPushButton *按钮12 = nullptr;
+
+    // "题库" (opened by 按钮10) and "音乐" (opened by 按钮11).
+    QMenu *bankMenu = nullptr;
+    QAction *题库1 = nullptr;
+    QAction *题库2 = nullptr;
+    QAction *题库3 = nullptr;
+    QMenu *musicMenu = nullptr;
+    QAction *背景音乐 = nullptr;
+    QList<QAction *> songItems; // in menu order, below 背景音乐
+
+    // Shows the menu just below the button that opens it.
+    void popUp(QMenu *menu, QPushButton *button);
+
+signals:
+    // Once, when the window has been painted for the first time.
+    void firstPainted();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+
+    bool painted_ = false;
+};
+
+}
