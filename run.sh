@@ -9,5 +9,5 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
 fi
 
 install_missing_packages
-configure_and_build
-exec "$build_dir/teaser"
+configure_and_build build
+exec "$root/build/teaser"

@@ -1,8 +1,41 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds teaser with its tests and runs the whole suite.
+# Installs what is missing, then builds teaser with its tests and runs the
+# whole suite twice: as built for use, and with AddressSanitizer,
+# LeakSanitizer and UndefinedBehaviorSanitizer watching every test.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
 install_missing_packages
-configure_and_build -DBUILD_TESTING=ON
-ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+jobs=$(nproc)
+
+echo "== Tests"
+configure_and_build build -DBUILD_TESTING=ON -DTEASER_BENCH=ON
+ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+
+echo "== Benchmarks, one quick round (bench/README.md has the full figures)"
+"$root/bench/run.sh" "$root/build" 1
+
+echo "== Tests under the sanitizers"
+configure_and_build build-sanitize -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Debug -DTEASER_SANITIZE=ON
+ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+
+echo "== Fuzzing the bank reader and the go-to number (${TEASER_FUZZ_SECONDS:=60} s each)"
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DBUILD_TESTING=ON -DTEASER_FUZZ=ON -DTEASER_SANITIZE=ON
+cmake --build "$root/build-fuzz" --target bank_fuzzer go_to_number_fuzzer
+for fuzzer in bank_fuzzer:bank go_to_number_fuzzer:go_to; do
+  name=${fuzzer%%:*}
+  corpus="$root/build-fuzz/corpus/${fuzzer##*:}"
+  log="$root/build-fuzz/$name.log"
+  mkdir -p "$corpus"
+  status=0
+  LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp" \
+    "$root/build-fuzz/fuzz/$name" -max_total_time="$TEASER_FUZZ_SECONDS" -max_len=4096 -print_final_stats=1 \
+    "$corpus" "$root/fuzz/corpus/${fuzzer##*:}" >"$log" 2>&1 || status=$?
+  grep -E "^(Done|stat::number_of_executed_units)" "$log" | sed "s/^/$name: /"
+  if [ "$status" -ne 0 ]; then
+    tail -n 40 "$log" >&2
+    echo "$name found a fault (exit status $status)" >&2
+    exit 1
+  fi
+done

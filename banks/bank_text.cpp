@@ -27,7 +27,7 @@ bool hasForeignLineEnds(std::string_view bytes)
            && bytes.find_first_of("\r\n") != std::string_view::npos;
 }
 
-std::variant<std::string, BankProblem> readWholeFile(const std::filesystem::path &path)
+std::variant<ByteBuffer, BankProblem> readWholeFile(const std::filesystem::path &path)
 {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -42,7 +42,7 @@ std::variant<std::string, BankProblem> readWholeFile(const std::filesystem::path
         return BankProblem::tooLarge;
 
     std::ifstream file(path, std::ios::binary);
-    std::string bytes(size, '\0');
+    ByteBuffer bytes(size);
     if (!file.read(bytes.data(), std::streamsize(size)))
         return BankProblem::unreadable;
     // The file may have grown since its size was taken; a bank is what it held then.
@@ -51,15 +51,15 @@ std::variant<std::string, BankProblem> readWholeFile(const std::filesystem::path
 
 }
 
-BankResult parseBank(std::string bytes)
+BankResult parseBank(ByteBuffer bytes)
 {
-    if (bytes.empty())
+    if (bytes.size() == 0)
         return BankError{BankProblem::empty};
     if (bytes.size() > TextList::maxBytes)
         return BankError{BankProblem::tooLarge};
     if (std::memchr(bytes.data(), '\0', bytes.size()))
         return BankError{BankProblem::zeroByte};
-    if (hasForeignLineEnds(bytes))
+    if (hasForeignLineEnds(bytes.view()))
         return BankError{BankProblem::notCrLf};
 
     BankContent bank{TextList::fromCrLfText(std::move(bytes))};
@@ -83,12 +83,17 @@ BankResult parseBank(std::string bytes)
     return bank;
 }
 
+BankResult parseBank(std::string_view bytes)
+{
+    return parseBank(ByteBuffer::copyOf(bytes));
+}
+
 BankResult readBank(const std::filesystem::path &path)
 {
     auto bytes = readWholeFile(path);
     if (const auto *problem = std::get_if<BankProblem>(&bytes))
         return BankError{*problem};
-    return parseBank(std::move(std::get<std::string>(bytes)));
+    return parseBank(std::move(std::get<ByteBuffer>(bytes)));
 }
 
 }

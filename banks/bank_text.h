@@ -6,7 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <string>
+#include <string_view>
 #include <variant>
 
 namespace teaser {
@@ -40,7 +40,8 @@ using BankResult = std::variant<BankContent, BankError>;
 
 // Takes a whole bank file's bytes. A bank is accepted only when every question
 // it announces has both its lines, so readers can rely on the count.
-BankResult parseBank(std::string bytes);
+BankResult parseBank(ByteBuffer bytes);
+BankResult parseBank(std::string_view bytes);
 
 // Reads the file in one piece and parses it.
 BankResult readBank(const std::filesystem::path &path);

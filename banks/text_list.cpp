@@ -5,13 +5,16 @@
 
 namespace teaser {
 
-TextList TextList::fromCrLfText(std::string text)
+TextList TextList::fromCrLfText(ByteBuffer text)
 {
     assert(text.size() <= maxBytes);
     TextList list;
     list.bytes_ = std::move(text);
     const char *data = list.bytes_.data();
     const std::size_t size = list.bytes_.size();
+    // Room for lines of 16 bytes on average; pages of it that stay unused
+    // are never touched.
+    list.starts_.reserve(size / 16 + 2);
 
     std::size_t lineStart = 0;
     for (std::size_t from = 0; from < size;) {
@@ -40,7 +43,7 @@ std::string_view TextList::at(std::size_t position) const
     const std::size_t index = first_ + position - 1;
     const std::size_t begin = starts_[index];
     const std::size_t end = starts_[index + 1] - 2;
-    return std::string_view(bytes_).substr(begin, end - begin);
+    return bytes_.view().substr(begin, end - begin);
 }
 
 void TextList::removeFirst()

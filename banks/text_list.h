@@ -2,9 +2,10 @@
 // All lines share one buffer, so a bank of any size costs two allocations.
 #pragma once
 
+#include "banks/byte_buffer.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,7 +20,7 @@ public:
 
     // Cuts text into lines at every CR LF, which ends a line and is dropped; a
     // lone CR or LF stays inside its line. Precondition: size <= maxBytes.
-    static TextList fromCrLfText(std::string text);
+    static TextList fromCrLfText(ByteBuffer text);
 
     std::size_t size() const { return starts_.empty() ? 0 : starts_.size() - 1 - first_; }
     bool contains(std::size_t position) const { return position >= 1 && position <= size(); }
@@ -29,7 +30,7 @@ public:
     void removeFirst();
 
 private:
-    std::string bytes_;
+    ByteBuffer bytes_;
     // Where each line starts, then one more entry: the start of the line after
     // the last, as if the last line also ended with CR LF.
     std::vector<std::uint32_t> starts_;

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Shared by run.sh and test.sh: installs the missing Debian packages, then
-# configures and builds teaser in build/ (or $TEASER_BUILD_DIR).
+# configures and builds teaser.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build_dir=${TEASER_BUILD_DIR:-"$root/build"}
 
 install_missing_packages() {
   local wanted missing=()
@@ -24,7 +23,10 @@ install_missing_packages() {
     apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# configure_and_build DIR [CMAKE_OPTION...]: builds in $root/DIR.
 configure_and_build() {
-  cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE="${TEASER_BUILD_TYPE:-RelWithDebInfo}" "$@"
+  local build_dir="$root/$1"
+  shift
+  cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   cmake --build "$build_dir"
 }

@@ -2,6 +2,7 @@
 
 #include "sound/songs.h"
 #include "ui/fonts.h"
+#include "ui/submit_on_enter.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -105,6 +106,7 @@ void MainWindow::createControls()
 {
     分组框1 = place<QGroupBox>(this, "分组框1", {0, -7, 384, 280});
     paintBackground(分组框1, windowColour);
+    分组框1->installEventFilter(this);
     QWidget *box = 分组框1;
 
     题目 = placeReadOnlyBox(box, "题目", {4, 12, 284, 91}, welcomeText());
@@ -117,6 +119,7 @@ void MainWindow::createControls()
     标签2 = placeLabel(box, "标签2", {4, 155, 32, 24}, QStringLiteral("回答："));
     答案 = place<QLineEdit>(box, "答案", {44, 155, 272, 20});
     按钮1 = placeButton(box, "按钮1", {324, 150, 48, 24}, QStringLiteral("提交"));
+    new SubmitOnEnter(按钮1, 答案);
     标签3 = placeLabel(box, "标签3", {4, 182, 64, 24}, QStringLiteral("直接到？题"));
     编辑框2 = place<QLineEdit>(box, "编辑框2", {76, 186, 48, 20});
     编辑框2->setText(QStringLiteral("1"));
@@ -167,13 +170,14 @@ void MainWindow::popUp(QMenu *menu, QPushButton *button)
     menu->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
 
-void MainWindow::paintEvent(QPaintEvent *event)
+// 分组框1 covers the whole window, so its paint is the window's first paint.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::paintEvent(event);
-    if (!painted_) {
+    if (watched == 分组框1 && event->type() == QEvent::Paint && !painted_) {
         painted_ = true;
         emit firstPainted();
     }
+    return QWidget::eventFilter(watched, event);
 }
 
 }

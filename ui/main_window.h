@@ -66,7 +66,7 @@ signals:
     void firstPainted();
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();

@@ -9,7 +9,7 @@ namespace {
 
 std::vector<std::string> linesOf(const std::string &text)
 {
-    const TextList list = TextList::fromCrLfText(text);
+    const TextList list = TextList::fromCrLfText(ByteBuffer::copyOf(text));
     std::vector<std::string> lines;
     for (std::size_t i = 1; i <= list.size(); ++i)
         lines.emplace_back(list.at(i));
@@ -43,7 +43,7 @@ TEST(TextListTest, cutsAtCrLfOnly)
 
 TEST(TextListTest, isOneBasedAndKnowsItsBounds)
 {
-    const TextList list = TextList::fromCrLfText("one\r\ntwo\r\n");
+    const TextList list = TextList::fromCrLfText(ByteBuffer::copyOf("one\r\ntwo\r\n"));
     EXPECT_FALSE(list.contains(0));
     EXPECT_TRUE(list.contains(1));
     EXPECT_TRUE(list.contains(2));
@@ -53,7 +53,7 @@ TEST(TextListTest, isOneBasedAndKnowsItsBounds)
 
 TEST(TextListTest, removeFirstMovesEveryElementUp)
 {
-    TextList list = TextList::fromCrLfText("3\r\nq\r\na\r\n");
+    TextList list = TextList::fromCrLfText(ByteBuffer::copyOf("3\r\nq\r\na\r\n"));
     list.removeFirst();
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list.at(1), "q");

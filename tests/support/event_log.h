@@ -9,8 +9,13 @@ namespace teaser::testing {
 
 struct EventLog {
     std::vector<std::string> events;
+    bool recording = true; // long runs switch it off to keep memory flat
 
-    void add(std::string event) { events.push_back(std::move(event)); }
+    void add(std::string event)
+    {
+        if (recording)
+            events.push_back(std::move(event));
+    }
     void clear() { events.clear(); }
     long count(const std::string &event) const { return std::count(events.begin(), events.end(), event); }
     // Events that start with the prefix, in order.

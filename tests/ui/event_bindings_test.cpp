@@ -8,6 +8,8 @@
 #include "ui/widget_window.h"
 
 #include <QAction>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -111,6 +113,70 @@ TEST_F(EventBindingsTest, musicItemsFlipTheSwitchAndPlaySongs)
     EXPECT_EQ(log.events, (std::vector<std::string>{"sound file 记事本.mid +loop", "sound stop"}));
     window.背景音乐->trigger();
     EXPECT_TRUE(window.背景音乐->isChecked());
+}
+
+TEST_F(EventBindingsTest, enterInTheGuessBoxSubmitsTheGuess)
+{
+    QTest::mouseClick(window.按钮3, Qt::LeftButton);
+    window.答案->setFocus();
+    window.答案->setText(QStringLiteral("甲"));
+    QTest::keyClick(window.答案, Qt::Key_Return);
+    EXPECT_EQ(window.标签5->text(), QStringLiteral("答对了，好棒啊！"));
+    EXPECT_FALSE(window.图片框1->pixmap().isNull());
+    EXPECT_TRUE(window.答案->text().isEmpty());
+    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("甲"));
+
+    window.答案->setText(QStringLiteral("丁"));
+    QTest::keyClick(window.答案, Qt::Key_Enter);
+    EXPECT_EQ(window.标签5->text(), QStringLiteral("答错了，要努力哦！"));
+    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("甲"));
+}
+
+TEST_F(EventBindingsTest, enterWhileAnInputMethodComposesDoesNotSubmit)
+{
+    QTest::mouseClick(window.按钮3, Qt::LeftButton);
+    window.答案->setText(QStringLiteral("甲"));
+    QInputMethodEvent composing(QStringLiteral("yi"), {});
+    QApplication::sendEvent(window.答案, &composing);
+    QTest::keyClick(window.答案, Qt::Key_Return);
+    EXPECT_TRUE(window.标签5->text().isEmpty());
+
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("乙"));
+    QApplication::sendEvent(window.答案, &committed);
+    QTest::keyClick(window.答案, Qt::Key_Return);
+    EXPECT_EQ(window.标签5->text(), QStringLiteral("答错了，要努力哦！"));
+}
+
+TEST_F(EventBindingsTest, hugeAndStrangeGuessesAreJudgedWrong)
+{
+    const QString guesses[] = {
+        QString(1 << 20, u'甲'),                 // a megabyte pasted into the box
+        QStringLiteral("甲\u0001\t"),             // control characters
+        QStringLiteral("甲😀"),                   // no GBK form
+        QStringLiteral("\u200B甲"),               // an invisible space
+    };
+    for (const QString &guess : guesses) {
+        QTest::mouseClick(window.按钮7, Qt::LeftButton);
+        window.答案->setText(guess);
+        QTest::mouseClick(window.按钮1, Qt::LeftButton);
+        EXPECT_EQ(window.标签5->text(), QStringLiteral("答错了，要努力哦！")) << guess.size();
+        EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("甲"));
+        EXPECT_TRUE(window.答案->text().isEmpty());
+    }
+}
+
+TEST_F(EventBindingsTest, hugeAndStrangeNumbersAreRefusedWithTheRange)
+{
+    const QString typed[] = {QString(1 << 20, u'9'), QStringLiteral("😀"), QStringLiteral("1\u00002"),
+                             QStringLiteral("\u0007")};
+    for (const QString &number : typed) {
+        window.编辑框2->setText(number);
+        answerNextMessage();
+        QTest::mouseClick(window.按钮6, Qt::LeftButton);
+    }
+    EXPECT_EQ(messages, QStringList(std::size(typed), QStringLiteral("请输入 1 到 2 之间的题号。")));
+    EXPECT_EQ(window.题目->toPlainText().left(4), QStringLiteral("    "));
 }
 
 TEST_F(EventBindingsTest, timerTicksRunTheCountdown)

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -144,6 +145,14 @@ TEST_F(MainWindowTest, windowHasItsTitleFixedSizeAndNoMenuBar)
     EXPECT_EQ(window.按钮12->mapTo(&window, QPoint(0, window.按钮12->height())).y(), 266);
     EXPECT_GE(window.height(), 266);
     EXPECT_GE(window.width(), window.按钮5->mapTo(&window, QPoint(window.按钮5->width(), 0)).x());
+}
+
+TEST_F(MainWindowTest, reportsItsFirstPaintOnce)
+{
+    QSignalSpy painted(&window, &MainWindow::firstPainted);
+    window.grab();
+    window.grab();
+    EXPECT_EQ(painted.count(), 1);
 }
 
 TEST_F(MainWindowTest, menusHoldTheirItemsWithTheStartingMarks)

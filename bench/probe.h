@@ -1,0 +1,24 @@
+// What the probes report: the moment of the first paint, peak memory and CPU.
+#pragma once
+
+#include <functional>
+
+namespace teaser {
+class MainWindow;
+}
+
+namespace teaser::bench {
+
+// The process's peak resident memory in kB, from /proc/self/status.
+long peakResidentKilobytes();
+
+// User plus system CPU time of the process so far, in seconds.
+double cpuSeconds();
+
+// Runs the probe named by argv[1] against the window: "first-paint" prints
+// "first-paint <wall clock ns>" at its first paint, "peak-memory SECONDS" and
+// "idle-cpu SECONDS" print what they say after that long; `prepareIdle` sets
+// up the idle state before the CPU is measured.
+int runProbe(int argc, char **argv, MainWindow &window, const std::function<void()> &prepareIdle);
+
+}

@@ -1,0 +1,1 @@
+#include "silent_playback.h"
