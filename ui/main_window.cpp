@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -94,9 +95,11 @@ MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("岚石脑筋急转弯2.0"));
+    setWindowIcon(QIcon(QStringLiteral(":/ui/icons/teaser.ico")));
     setFont(defaultControlFont());
     paintBackground(this, windowColour);
     createControls();
+    nameControlsForScreenReaders();
     createMenus();
     setFixedSize(clientSize);
     move(50, 50);
@@ -147,6 +150,19 @@ void MainWindow::createControls()
     paintWhiteBox(编辑框1);
     paintWhiteBox(答案);
     paintWhiteBox(编辑框2);
+}
+
+// Labels and buttons are read out by their text; these controls show no
+// text that says what they are.
+void MainWindow::nameControlsForScreenReaders()
+{
+    题目->setAccessibleName(QStringLiteral("题目"));
+    编辑框1->setAccessibleName(QStringLiteral("答案"));
+    答案->setAccessibleName(QStringLiteral("回答"));
+    编辑框2->setAccessibleName(QStringLiteral("直接到第几题"));
+    选择框1->setAccessibleName(QStringLiteral("禁止倒记时"));
+    图片框1->setAccessibleName(QStringLiteral("没有判定"));
+    标签4->setAccessibleDescription(QStringLiteral("倒计时剩下的秒数"));
 }
 
 void MainWindow::createMenus()

@@ -70,6 +70,7 @@ protected:
 
 private:
     void createControls();
+    void nameControlsForScreenReaders();
     void createMenus();
 
     bool painted_ = false;

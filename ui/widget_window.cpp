@@ -1,6 +1,7 @@
 #include "ui/widget_window.h"
 
 #include "app/gbk.h"
+#include "quiz/verdict_icons.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -13,6 +14,20 @@
 #include <QTimer>
 
 namespace teaser {
+
+namespace {
+
+// What a screen reader says of the verdict picture.
+QString verdictPictureName(std::span<const std::uint8_t> icon)
+{
+    if (icon.data() == verdict_icons::correct().data())
+        return QStringLiteral("笑脸：答对了");
+    if (icon.data() == verdict_icons::wrong().data())
+        return QStringLiteral("哭脸：答错了");
+    return QStringLiteral("没有判定");
+}
+
+}
 
 WidgetWindow::WidgetWindow(MainWindow &window)
     : window_(window)
@@ -71,6 +86,7 @@ void WidgetWindow::setPicture(std::span<const std::uint8_t> icon)
     if (!icon.empty())
         picture.loadFromData(icon.data(), uint(icon.size()), "ICO");
     window_.图片框1->setPixmap(picture);
+    window_.图片框1->setAccessibleName(verdictPictureName(icon));
 }
 
 void WidgetWindow::setTimerInterval(int milliseconds)

@@ -25,6 +25,11 @@ std::string thinkAgainShown()
     return "text 编辑框1 " + texts::thinkAgain();
 }
 
+const std::pair<const char *, void (*)(QuizContext &)> navigationCommands[] = {
+    {"first", FirstQuestion}, {"next", NextQuestion},     {"previous", PreviousQuestion},
+    {"last", LastQuestion},   {"random", RandomQuestion}, {"go to", GoToNumber},
+};
+
 class NavigationTest : public QuizFixture {
 protected:
     void SetUp() override { loadFirstBank(makeBankText(300)); }
@@ -250,11 +255,7 @@ TEST_F(NavigationTest, goToNumberRefusesATypedTextWithoutGbkForm)
 TEST_F(NavigationTest, noCommandStartsTheCountdownWhileItIsDisabled)
 {
     window.texts[TextBox::编辑框2] = "5";
-    const std::pair<const char *, void (*)(QuizContext &)> commands[] = {
-        {"first", FirstQuestion}, {"next", NextQuestion},     {"previous", PreviousQuestion},
-        {"last", LastQuestion},   {"random", RandomQuestion}, {"go to", GoToNumber},
-    };
-    for (const auto &[name, command] : commands) {
+    for (const auto &[name, command] : navigationCommands) {
         state.currentNumber = 5;
         window.noCountdown = true;
         log.clear();
@@ -273,11 +274,7 @@ TEST_F(NavigationTest, noCommandStartsTheCountdownWhileItIsDisabled)
 TEST_F(NavigationTest, everyCommandClearsTheVerdictAndAsksTheUserToThink)
 {
     window.texts[TextBox::编辑框2] = "5";
-    const std::pair<const char *, void (*)(QuizContext &)> commands[] = {
-        {"first", FirstQuestion}, {"next", NextQuestion},     {"previous", PreviousQuestion},
-        {"last", LastQuestion},   {"random", RandomQuestion}, {"go to", GoToNumber},
-    };
-    for (const auto &[name, command] : commands) {
+    for (const auto &[name, command] : navigationCommands) {
         state.currentNumber = 5;
         window.picture = std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t *>("x"), 1);
         window.captions[Label::标签5] = "verdict";

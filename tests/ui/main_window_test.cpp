@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QFontInfo>
@@ -137,6 +138,9 @@ TEST_F(MainWindowTest, labelsUseSongStyleFontsAtTheirHeights)
 TEST_F(MainWindowTest, windowHasItsTitleFixedSizeAndNoMenuBar)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("岚石脑筋急转弯2.0"));
+    const QList<QSize> iconSizes = window.windowIcon().availableSizes();
+    for (const int side : {16, 32, 48, 64, 72, 128})
+        EXPECT_TRUE(iconSizes.contains(QSize(side, side))) << "icon size " << side;
     EXPECT_EQ(window.size(), QSize(384, 273));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(236, 236, 236));
@@ -145,6 +149,33 @@ TEST_F(MainWindowTest, windowHasItsTitleFixedSizeAndNoMenuBar)
     EXPECT_EQ(window.按钮12->mapTo(&window, QPoint(0, window.按钮12->height())).y(), 266);
     EXPECT_GE(window.height(), 266);
     EXPECT_GE(window.width(), window.按钮5->mapTo(&window, QPoint(window.按钮5->width(), 0)).x());
+}
+
+TEST_F(MainWindowTest, tabOrderFollowsTheRowsFromTopLeft)
+{
+    const std::vector<QWidget *> rows{window.题目,  window.编辑框1, window.答案,  window.按钮1,  window.编辑框2,
+                                      window.按钮6,  window.选择框1, window.按钮4,  window.按钮7,  window.按钮2,
+                                      window.按钮3,  window.按钮8,  window.按钮5,  window.按钮10, window.按钮11,
+                                      window.按钮12};
+    for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
+        QWidget *next = rows[i]->nextInFocusChain();
+        while (next->focusPolicy() == Qt::NoFocus)
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, rows[i + 1]) << rows[i]->objectName().toStdString() << " is followed by "
+                                     << next->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, everyControlHasANameToSpeak)
+{
+    EXPECT_EQ(window.选择框1->accessibleName(), QStringLiteral("禁止倒记时"));
+    for (QWidget *control : window.分组框1->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        if (control == window.标签5)
+            continue; // empty until a verdict is shown
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, reportsItsFirstPaintOnce)

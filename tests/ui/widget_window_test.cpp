@@ -73,6 +73,16 @@ TEST_F(WidgetWindowTest, verdictPictureShowsTheIconAndClears)
     EXPECT_TRUE(window.图片框1->pixmap().isNull());
 }
 
+TEST_F(WidgetWindowTest, verdictPictureSaysWhichVerdictItShows)
+{
+    operations.setPicture(verdict_icons::correct());
+    EXPECT_EQ(window.图片框1->accessibleName(), QStringLiteral("笑脸：答对了"));
+    operations.setPicture(verdict_icons::wrong());
+    EXPECT_EQ(window.图片框1->accessibleName(), QStringLiteral("哭脸：答错了"));
+    operations.setPicture({});
+    EXPECT_EQ(window.图片框1->accessibleName(), QStringLiteral("没有判定"));
+}
+
 TEST_F(WidgetWindowTest, timerRunsOnlyWithAnInterval)
 {
     operations.setTimerInterval(1000);

@@ -1,1 +1,0 @@
-#include "silent_playback.h"
