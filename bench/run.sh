@@ -19,7 +19,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 # Google Benchmark: the median of `runs` repetitions, in the benchmark's unit.
 benchmark_medians() {
   "$@" --benchmark_repetitions="$runs" --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null \
-    | awk -F, '/_median"/ { gsub(/"/, "", $1); sub(/_median$/, "", $1); sub(/\/real_time$/, "", $1); print $1, $3 }'
+    | awk -F, '/_median"/ { gsub(/"/, "", $1); sub(/_median$/, "", $1); sub(/\/real_time$/, "", $1); printf "%s %.1f\n", $1, $3 }'
 }
 
 first_paint_ms() {
