@@ -35,6 +35,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "teaser developers <teaser@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # What the libraries do not say: the SoundFont for the songs and Chinese fonts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-noto-cjk | fonts-arphic-uming, qt6-qpa-plugins")
 include(CPack)
