@@ -14,9 +14,7 @@ class BankSelectionTest : public QuizFixture {
 protected:
     void SetUp() override
     {
-        writeProgramFile("date.dat", makeBankText(300));
-        writeProgramFile("ti2.dat", makeBankText(502));
-        writeProgramFile("hao2.dat", makeBankText(1262, ":"));
+        writeThreeBanks();
     }
 
     std::vector<MenuItem> checkedBankItems() const

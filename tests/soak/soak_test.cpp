@@ -20,9 +20,7 @@ class SoakTest : public QuizFixture {
 protected:
     void SetUp() override
     {
-        writeProgramFile("date.dat", makeBankText(300));
-        writeProgramFile("ti2.dat", makeBankText(502));
-        writeProgramFile("hao2.dat", makeBankText(1262, ":"));
+        writeThreeBanks();
         loadFirstBank(makeBankText(300));
         log.recording = false;
     }

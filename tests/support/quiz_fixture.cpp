@@ -20,6 +20,13 @@ void QuizFixture::writeProgramFile(const std::string &fileName, const std::strin
     std::ofstream(directory.path() / fileName, std::ios::binary) << bytes;
 }
 
+void QuizFixture::writeThreeBanks()
+{
+    writeProgramFile("date.dat", makeBankText(300));
+    writeProgramFile("ti2.dat", makeBankText(502));
+    writeProgramFile("hao2.dat", makeBankText(1262, ":"));
+}
+
 void QuizFixture::loadFirstBank(const std::string &bytes)
 {
     writeProgramFile("date.dat", bytes);

@@ -17,6 +17,8 @@ class QuizFixture : public ::testing::Test {
 protected:
     // Writes the text as the first bank's file and loads it.
     void loadFirstBank(const std::string &bytes);
+    // Writes the three bank files with as many questions as their menu captions say.
+    void writeThreeBanks();
     // Writes the text to the given file name in the program folder.
     void writeProgramFile(const std::string &fileName, const std::string &bytes);
     // The question text of question n as makeBankText writes it.
