@@ -1,7 +1,12 @@
 # Installs the program folder as the program expects it, with a link to it
 # on the PATH, the desktop entry, the AppStream data and the icons; and
 # describes the Debian package that CPack builds from it.
-set(TEASER_INSTALL_DIR "lib/teaser")
+if(WIN32)
+  # teaser.exe, its data and the Qt libraries that the deployment step adds.
+  set(TEASER_INSTALL_DIR "bin")
+else()
+  set(TEASER_INSTALL_DIR "lib/teaser")
+endif()
 
 install(TARGETS teaser RUNTIME DESTINATION "${TEASER_INSTALL_DIR}")
 install(FILES
@@ -13,7 +18,10 @@ install(FILES
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/sound/" DESTINATION "${TEASER_INSTALL_DIR}/sound"
         FILES_MATCHING PATTERN "*.mid")
 
-if(UNIX)
+if(WIN32)
+  qt_generate_deploy_app_script(TARGET teaser OUTPUT_SCRIPT teaser_deploy_script NO_UNSUPPORTED_PLATFORM_ERROR)
+  install(SCRIPT "${teaser_deploy_script}")
+elseif(UNIX)
   # bin/teaser is a relative link, so the installed tree can move as a whole.
   install(CODE "
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")

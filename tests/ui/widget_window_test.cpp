@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -81,6 +82,24 @@ TEST_F(WidgetWindowTest, verdictPictureSaysWhichVerdictItShows)
     EXPECT_EQ(window.图片框1->accessibleName(), QStringLiteral("哭脸：答错了"));
     operations.setPicture({});
     EXPECT_EQ(window.图片框1->accessibleName(), QStringLiteral("没有判定"));
+}
+
+TEST(VerdictIconsTest, decodeThroughQtsIconReaderAsTwoFaces)
+{
+    const auto decode = [](std::span<const std::uint8_t> icon) {
+        return QImage::fromData(icon.data(), int(icon.size()), "ICO").convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage smile = decode(verdict_icons::correct());
+    const QImage frown = decode(verdict_icons::wrong());
+    for (const QImage &face : {smile, frown}) {
+        ASSERT_EQ(face.size(), QSize(32, 32));
+        EXPECT_EQ(face.pixelColor(16, 16), QColor(255, 255, 0));
+        EXPECT_EQ(face.pixelColor(0, 0).alpha(), 0);
+        EXPECT_EQ(face.pixelColor(31, 31).alpha(), 0);
+    }
+    // The same face above the mouth, a different mouth below.
+    EXPECT_EQ(smile.copy(0, 0, 32, 16), frown.copy(0, 0, 32, 16));
+    EXPECT_NE(smile.copy(0, 18, 32, 14), frown.copy(0, 18, 32, 14));
 }
 
 TEST_F(WidgetWindowTest, timerRunsOnlyWithAnInterval)
