@@ -16,9 +16,10 @@ export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-# Google Benchmark: the median of `runs` repetitions, in the benchmark's unit.
+# Google Benchmark: the median of `runs` repetitions (two at least, or it
+# reports no median), in the benchmark's unit.
 benchmark_medians() {
-  "$@" --benchmark_repetitions="$runs" --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null \
+  "$@" --benchmark_repetitions="$((runs < 2 ? 2 : runs))" --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null \
     | awk -F, '/_median"/ { gsub(/"/, "", $1); sub(/_median$/, "", $1); sub(/\/real_time$/, "", $1); printf "%s %.1f\n", $1, $3 }'
 }
 
