@@ -7,7 +7,7 @@ runs=${2:-10}
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${TEASER_BENCH_ON_DISPLAY:-}" ]; then
-  exec env TEASER_BENCH_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+  exec env TEASER_BENCH_ON_DISPLAY=1 "$here/../scripts/on-virtual-display.sh" bash "$0" "$@"
 fi
 unset QT_QPA_PLATFORM
 # Music really plays, into nothing.

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 if [ -z "${TEASER_ON_VIRTUAL_DISPLAY:-}" ]; then
-  exec env TEASER_ON_VIRTUAL_DISPLAY=1 xvfb-run -a -s "-screen 0 640x480x24" \
+  exec env TEASER_ON_VIRTUAL_DISPLAY=1 "$(dirname "$0")/../../scripts/on-virtual-display.sh" \
     dbus-run-session -- bash "$0" "$@"
 fi
 

@@ -6,7 +6,7 @@ set -euo pipefail
 program=$1
 
 if [ -z "${TEASER_ON_VIRTUAL_DISPLAY:-}" ]; then
-  exec env TEASER_ON_VIRTUAL_DISPLAY=1 xvfb-run -a -s "-screen 0 640x480x24" bash "$0" "$@"
+  exec env TEASER_ON_VIRTUAL_DISPLAY=1 "$(dirname "$0")/../../scripts/on-virtual-display.sh" bash "$0" "$@"
 fi
 
 recording=$(mktemp)
