@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -101,6 +102,24 @@ TEST_F(EventBindingsTest, bankItemsMoveTheMarkOnlyWhenTheBankLoads)
     EXPECT_TRUE(messages.value(0).contains(QStringLiteral("hao2.dat")));
     EXPECT_FALSE(window.题库3->isChecked());
     EXPECT_TRUE(window.题库2->isChecked());
+}
+
+TEST_F(EventBindingsTest, menusOpenFromTheirButtonsAndDismissingChangesNothing)
+{
+    window.show();
+    QTest::mouseClick(window.按钮10, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.bankMenu->isVisible(); }));
+    QTest::keyClick(window.bankMenu, Qt::Key_Escape);
+    EXPECT_FALSE(window.bankMenu->isVisible());
+    EXPECT_TRUE(window.题库1->isChecked());
+    EXPECT_FALSE(window.题库2->isChecked() || window.题库3->isChecked());
+
+    QTest::mouseClick(window.按钮11, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window.musicMenu->isVisible(); }));
+    QTest::keyClick(window.musicMenu, Qt::Key_Escape);
+    EXPECT_TRUE(window.背景音乐->isChecked());
+    EXPECT_TRUE(log.events.empty());
+    EXPECT_EQ(state.questionCount, 2);
 }
 
 TEST_F(EventBindingsTest, musicItemsFlipTheSwitchAndPlaySongs)
