@@ -2,22 +2,31 @@
 # Installs what is missing, then builds teaser with its tests and runs the
 # whole suite twice: as built for use, and with AddressSanitizer,
 # LeakSanitizer and UndefinedBehaviorSanitizer watching every test.
+# The script tests, which run the real program on a virtual display, each
+# in a fresh session, run TEASER_SCRIPT_REPEAT times (5 unless set): a race
+# that a first run on a new machine meets must fail here.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
 install_missing_packages
 jobs=$(nproc)
 
+# run_suite BUILD_DIR: the unit tests in parallel, then the script tests repeated.
+run_suite() {
+  ctest --test-dir "$root/$1" --output-on-failure -j "$jobs" -LE script
+  ctest --test-dir "$root/$1" --output-on-failure -L script --repeat until-fail:"${TEASER_SCRIPT_REPEAT:-5}"
+}
+
 echo "== Tests"
 configure_and_build build -DBUILD_TESTING=ON -DTEASER_BENCH=ON
-ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+run_suite build
 
 echo "== Benchmarks, one quick round (bench/README.md has the full figures)"
 "$root/bench/run.sh" "$root/build" 1
 
 echo "== Tests under the sanitizers"
 configure_and_build build-sanitize -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Debug -DTEASER_SANITIZE=ON
-ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+run_suite build-sanitize
 
 echo "== Fuzzing the bank reader and the go-to number (${TEASER_FUZZ_SECONDS:=60} s each)"
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
