@@ -10,28 +10,33 @@ source "$(dirname "$0")/scripts/setup.sh"
 
 install_missing_packages
 jobs=$(nproc)
+cd "$root"
 
-# run_suite BUILD_DIR: the unit tests in parallel, then the script tests repeated.
+# build_preset NAME: configures and builds one of the kinds in CMakePresets.json.
+build_preset() {
+  cmake --preset "$1"
+  cmake --build --preset "$1"
+}
+
+# run_suite PRESET: the unit tests in parallel, then the script tests repeated.
 run_suite() {
-  ctest --test-dir "$root/$1" --output-on-failure -j "$jobs" -LE script
-  ctest --test-dir "$root/$1" --output-on-failure -L script --repeat until-fail:"${TEASER_SCRIPT_REPEAT:-5}"
+  ctest --preset "$1" -j "$jobs" -LE script
+  ctest --preset "$1" -L script --repeat until-fail:"${TEASER_SCRIPT_REPEAT:-5}"
 }
 
 echo "== Tests"
-configure_and_build build -DBUILD_TESTING=ON -DTEASER_BENCH=ON
-run_suite build
+build_preset plain
+run_suite plain
 
 echo "== Benchmarks, one quick round (bench/README.md has the full figures)"
 "$root/bench/run.sh" "$root/build" 1
 
 echo "== Tests under the sanitizers"
-configure_and_build build-sanitize -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Debug -DTEASER_SANITIZE=ON
-run_suite build-sanitize
+build_preset sanitize
+run_suite sanitize
 
 echo "== Fuzzing the bank reader and the go-to number (${TEASER_FUZZ_SECONDS:=60} s each)"
-CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DBUILD_TESTING=ON -DTEASER_FUZZ=ON -DTEASER_SANITIZE=ON
-cmake --build "$root/build-fuzz" --target bank_fuzzer go_to_number_fuzzer
+build_preset fuzz
 for fuzzer in bank_fuzzer:bank go_to_number_fuzzer:go_to; do
   name=${fuzzer%%:*}
   corpus="$root/build-fuzz/corpus/${fuzzer##*:}"

@@ -2,7 +2,7 @@
 
 #include "banks/bank_catalog.h"
 #include "banks/bank_selection.h"
-#include "sound/songs.h"
+#include "sound/music_menu.h"
 
 namespace teaser {
 

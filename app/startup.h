@@ -1,7 +1,7 @@
 // The steps that run once the main window is up.
 #pragma once
 
-#include "app/quiz_context.h"
+#include "core/quiz_context.h"
 
 namespace teaser {
 

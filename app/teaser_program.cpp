@@ -2,7 +2,7 @@
 
 #include "app/startup.h"
 #include "ui/event_bindings.h"
-#include "ui/themed_style.h"
+#include "ui/vista_or_fusion_style.h"
 
 #include <QTimer>
 #include <chrono>
@@ -23,7 +23,7 @@ TeaserProgram::TeaserProgram(std::filesystem::path programDirectory)
 void TeaserProgram::start()
 {
     bindEvents(window_, quiz_);
-    turnOnThemedStyle();
+    useVistaOrFusionStyle();
     // The bank and the song load once the window is on screen: the window
     // appears at once, and a bank that cannot be used is reported over it.
     // A window that is not painted soon (hidden, or with no screen) starts

@@ -2,8 +2,8 @@
 // ties them together. main() runs one; the benchmarks time one.
 #pragma once
 
-#include "app/quiz_context.h"
-#include "sound/mixer_playback.h"
+#include "core/quiz_context.h"
+#include "sound/mixer/mixer_playback.h"
 #include "ui/main_window.h"
 #include "ui/widget_window.h"
 

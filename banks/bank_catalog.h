@@ -1,7 +1,7 @@
 // The three question banks: where their files are and what the quiz knows of them.
 #pragma once
 
-#include "app/window.h"
+#include "core/window.h"
 
 #include <array>
 #include <cstdint>

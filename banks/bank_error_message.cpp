@@ -1,6 +1,6 @@
 #include "banks/bank_error_message.h"
 
-#include "app/gbk.h"
+#include "core/gbk.h"
 
 #include <QString>
 

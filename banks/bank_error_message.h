@@ -1,7 +1,7 @@
 // The message that tells the user why a bank file cannot be used.
 #pragma once
 
-#include "app/text.h"
+#include "core/gbk_text.h"
 #include "banks/bank_text.h"
 
 #include <filesystem>

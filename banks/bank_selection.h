@@ -1,7 +1,7 @@
 // Loading a bank into the quiz state and switching banks from the bank menu.
 #pragma once
 
-#include "app/quiz_context.h"
+#include "core/quiz_context.h"
 #include "banks/bank_catalog.h"
 
 #include <filesystem>

@@ -2,7 +2,7 @@
 // line per question, every line ended by CR LF, all in GBK.
 #pragma once
 
-#include "banks/text_list.h"
+#include "core/text_list.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 // bankLines and its answer element 2n.
 #pragma once
 
-#include "app/quiz_state.h"
+#include "core/quiz_state.h"
 
 #include <cstdint>
 #include <optional>

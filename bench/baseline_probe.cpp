@@ -2,7 +2,7 @@
 // sound: what the program's start-up and memory are measured against.
 #include "probe.h"
 #include "ui/main_window.h"
-#include "ui/themed_style.h"
+#include "ui/vista_or_fusion_style.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     teaser::MainWindow window;
-    teaser::turnOnThemedStyle();
+    teaser::useVistaOrFusionStyle();
     window.show();
     return teaser::bench::runProbe(argc, argv, window, [] {});
 }

@@ -1,9 +1,10 @@
 // Time per navigation and judging handler, including the widget updates and
 // the repaint they cause (run under a display for the painting to count).
-#include "app/quiz_context.h"
+#include "core/quiz_context.h"
 #include "banks/bank_catalog.h"
 #include "banks/bank_selection.h"
 #include "quiz/answers.h"
+#include "quiz/countdown.h"
 #include "quiz/navigation.h"
 #include "silent_playback.h"
 #include "ui/main_window.h"
@@ -61,12 +62,12 @@ void BM_RandomQuestion(benchmark::State &state)
 
 void BM_GoToNumber(benchmark::State &state)
 {
-    timeHandler(state, teaser::GoToNumber, [](Quiz &quiz) { quiz.window.编辑框2->setText(QStringLiteral("831")); });
+    timeHandler(state, teaser::GoToNumber, [](Quiz &quiz) { quiz.window.findChild<QLineEdit *>(QStringLiteral("编辑框2"))->setText(QStringLiteral("831")); });
 }
 
 void BM_JudgeGuess(benchmark::State &state)
 {
-    timeHandler(state, teaser::JudgeGuess, [](Quiz &quiz) { quiz.window.答案->setText(QStringLiteral("一个猜测")); });
+    timeHandler(state, teaser::JudgeGuess, [](Quiz &quiz) { quiz.window.findChild<QLineEdit *>(QStringLiteral("答案"))->setText(QStringLiteral("一个猜测")); });
 }
 
 void BM_CountdownTick(benchmark::State &state)

@@ -2,7 +2,7 @@
 #include "app/teaser_program.h"
 #include "probe.h"
 #include "quiz/navigation.h"
-#include "sound/songs.h"
+#include "sound/music_menu.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/playback.h"
+#include "core/playback.h"
 
 namespace teaser::bench {
 

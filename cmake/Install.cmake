@@ -3,8 +3,10 @@
 # describes the Debian package that CPack builds from it.
 if(WIN32)
   # teaser.exe, its data and the Qt libraries that the deployment step adds.
-  set(TEASER_INSTALL_DIR "bin")
+  set(TEASER_INSTALL_DIR "${CMAKE_INSTALL_BINDIR}")
 else()
+  # A package's private folder, as Debian lays it out. Not CMAKE_INSTALL_LIBDIR:
+  # on Debian that becomes lib/x86_64-linux-gnu under /usr but lib elsewhere.
   set(TEASER_INSTALL_DIR "lib/teaser")
 endif()
 
@@ -24,13 +26,16 @@ if(WIN32)
 elseif(UNIX)
   # bin/teaser is a relative link, so the installed tree can move as a whole.
   install(CODE "
-    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
-    file(CREATE_LINK \"../${TEASER_INSTALL_DIR}/teaser\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/teaser\" SYMBOLIC)")
-  install(FILES "${PROJECT_SOURCE_DIR}/data/desktop/org.teaser.Teaser.desktop" DESTINATION share/applications)
-  install(FILES "${PROJECT_SOURCE_DIR}/data/desktop/org.teaser.Teaser.metainfo.xml" DESTINATION share/metainfo)
+    file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+    file(CREATE_LINK \"../${TEASER_INSTALL_DIR}/teaser\"
+         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/teaser\" SYMBOLIC)")
+  install(FILES "${PROJECT_SOURCE_DIR}/data/desktop/org.teaser.Teaser.desktop"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+  install(FILES "${PROJECT_SOURCE_DIR}/data/desktop/org.teaser.Teaser.metainfo.xml"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
   foreach(size 16 32 48 64 72 128)
     install(FILES "${PROJECT_SOURCE_DIR}/ui/icons/teaser-${size}.png"
-            DESTINATION "share/icons/hicolor/${size}x${size}/apps" RENAME org.teaser.Teaser.png)
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps" RENAME org.teaser.Teaser.png)
   endforeach()
 endif()
 

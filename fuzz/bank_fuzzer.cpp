@@ -1,10 +1,11 @@
 // Feeds arbitrary bytes to LoadBank as a bank file, then runs every
 // navigation command and the answer handlers over whatever was loaded.
-#include "app/gbk.h"
+#include "core/gbk.h"
 #include "banks/bank_catalog.h"
 #include "banks/bank_selection.h"
 #include "banks/question_lookup.h"
 #include "quiz/answers.h"
+#include "quiz/countdown.h"
 #include "quiz/navigation.h"
 #include "support/recording_sound.h"
 #include "support/recording_window.h"

@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the go-to number conversion and to the GBK decoder.
-#include "app/gbk.h"
+#include "core/gbk.h"
 #include "quiz/go_to_number.h"
 
 #include <cstdlib>

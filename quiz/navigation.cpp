@@ -1,9 +1,10 @@
 #include "quiz/navigation.h"
 
-#include "app/gbk.h"
-#include "app/texts.h"
+#include "core/gbk.h"
+#include "core/quiz_texts.h"
 #include "banks/bank_catalog.h"
 #include "banks/question_lookup.h"
+#include "quiz/countdown.h"
 #include "quiz/go_to_number.h"
 #include "sound/cues.h"
 
@@ -15,11 +16,9 @@ namespace teaser {
 
 namespace {
 
-constexpr int countdownInterval = 1000;
-
 void clearVerdictPicture(QuizContext &quiz)
 {
-    quiz.window.setPicture({});
+    quiz.window.setPicture(VerdictPicture::none);
 }
 
 void clearVerdictLabel(QuizContext &quiz)
@@ -64,12 +63,6 @@ void PrepareNewQuestion(QuizContext &quiz)
     clearVerdictPicture(quiz);
     clearVerdictLabel(quiz);
     PlayCue(quiz, Cue::question);
-}
-
-void StartCountdownUnlessDisabled(QuizContext &quiz)
-{
-    if (!quiz.window.isNoCountdownChecked())
-        quiz.window.setTimerInterval(countdownInterval);
 }
 
 void FirstQuestion(QuizContext &quiz)

@@ -1,7 +1,7 @@
 // Moving among the questions of the active bank and putting one on screen.
 #pragma once
 
-#include "app/quiz_context.h"
+#include "core/quiz_context.h"
 
 #include <cstdint>
 
@@ -11,7 +11,6 @@ namespace teaser {
 // active bank shows nothing. Does not change currentNumber.
 void ShowQuestion(QuizContext &quiz, std::int32_t n);
 void PrepareNewQuestion(QuizContext &quiz);
-void StartCountdownUnlessDisabled(QuizContext &quiz);
 
 // The navigation commands. They only ever set currentNumber to a question
 // the active bank has: with no questions, currentNumber stays as it is.

@@ -2,9 +2,11 @@
 
 #include "banks/bank_selection.h"
 #include "quiz/answers.h"
+#include "quiz/countdown.h"
 #include "quiz/navigation.h"
-#include "sound/songs.h"
+#include "sound/music_menu.h"
 #include "ui/main_window.h"
+#include "ui/window_parts.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -14,9 +16,10 @@ namespace teaser {
 
 namespace {
 
-void onClick(QPushButton *button, QuizContext &quiz, void (*handler)(QuizContext &))
+template <typename Handler>
+void onClick(MainWindow &window, Button button, Handler handler)
 {
-    QObject::connect(button, &QPushButton::clicked, button, [&quiz, handler] { handler(quiz); });
+    QObject::connect(window.button(button), &QPushButton::clicked, &window, handler);
 }
 
 // The handlers own the check marks, so the mark Qt flips on a click is put
@@ -35,31 +38,27 @@ void onChoose(QAction *item, Handler handler)
 
 void bindEvents(MainWindow &window, QuizContext &quiz)
 {
-    onClick(window.按钮4, quiz, RandomQuestion);
-    onClick(window.按钮7, quiz, FirstQuestion);
-    onClick(window.按钮2, quiz, PreviousQuestion);
-    onClick(window.按钮3, quiz, NextQuestion);
-    onClick(window.按钮8, quiz, LastQuestion);
-    onClick(window.按钮6, quiz, GoToNumber);
-    onClick(window.按钮5, quiz, ShowAnswer);
-    onClick(window.按钮1, quiz, JudgeGuess);
-    QObject::connect(window.时钟1, &QTimer::timeout, window.时钟1, [&quiz] { CountdownTick(quiz); });
+    const auto run = [&quiz](void (*handler)(QuizContext &)) { return [&quiz, handler] { handler(quiz); }; };
+    onClick(window, Button::按钮4, run(RandomQuestion));
+    onClick(window, Button::按钮7, run(FirstQuestion));
+    onClick(window, Button::按钮2, run(PreviousQuestion));
+    onClick(window, Button::按钮3, run(NextQuestion));
+    onClick(window, Button::按钮8, run(LastQuestion));
+    onClick(window, Button::按钮6, run(GoToNumber));
+    onClick(window, Button::按钮5, run(ShowAnswer));
+    onClick(window, Button::按钮1, run(JudgeGuess));
+    QObject::connect(window.countdownTimer(), &QTimer::timeout, &window, run(CountdownTick));
 
-    MainWindow *target = &window;
-    QObject::connect(window.按钮10, &QPushButton::clicked, target,
-                     [target] { target->popUp(target->bankMenu, target->按钮10); });
-    QObject::connect(window.按钮11, &QPushButton::clicked, target,
-                     [target] { target->popUp(target->musicMenu, target->按钮11); });
-    QObject::connect(window.按钮12, &QPushButton::clicked, target, &QWidget::close);
+    onClick(window, Button::按钮10, [&window] { window.popUp(PopUpMenu::题库); });
+    onClick(window, Button::按钮11, [&window] { window.popUp(PopUpMenu::音乐); });
+    onClick(window, Button::按钮12, [&window] { window.close(); });
 
-    onChoose(window.题库1, [&quiz] { SelectBank(quiz, Bank::first); });
-    onChoose(window.题库2, [&quiz] { SelectBank(quiz, Bank::second); });
-    onChoose(window.题库3, [&quiz] { SelectBank(quiz, Bank::third); });
-    onChoose(window.背景音乐, [&quiz] { ToggleMusic(quiz); });
-    for (std::size_t i = 0; i < allSongs.size(); ++i) {
-        const Song song = allSongs[i];
-        onChoose(window.songItems[qsizetype(i)], [&quiz, song] { PlaySong(quiz, song); });
-    }
+    onChoose(window.menuItem(MenuItem::题库1), [&quiz] { SelectBank(quiz, Bank::first); });
+    onChoose(window.menuItem(MenuItem::题库2), [&quiz] { SelectBank(quiz, Bank::second); });
+    onChoose(window.menuItem(MenuItem::题库3), [&quiz] { SelectBank(quiz, Bank::third); });
+    onChoose(window.menuItem(MenuItem::背景音乐), [&quiz] { ToggleMusic(quiz); });
+    for (const Song song : allSongs)
+        onChoose(window.songItem(song), [&quiz, song] { PlaySong(quiz, song); });
 }
 
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/quiz_context.h"
+#include "core/quiz_context.h"
 
 namespace teaser {
 

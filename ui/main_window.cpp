@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
 
-#include "sound/songs.h"
+#include "core/window.h"
+#include "sound/song_list.h"
+#include "ui/window_parts.h"
 #include "ui/fonts.h"
 #include "ui/submit_on_enter.h"
 
@@ -14,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace teaser {
 
@@ -81,12 +84,26 @@ void paintWhiteBox(QWidget *box)
     box->setPalette(palette);
 }
 
-QAction *addCheckItem(QMenu *menu, const QString &caption, bool checked)
+QAction *addItem(QMenu *menu, const char *name, const QString &caption)
 {
     QAction *item = menu->addAction(caption);
+    item->setObjectName(QString::fromUtf8(name));
+    return item;
+}
+
+QAction *addCheckItem(QMenu *menu, const char *name, const QString &caption, bool checked)
+{
+    QAction *item = addItem(menu, name, caption);
     item->setCheckable(true);
     item->setChecked(checked);
     return item;
+}
+
+QMenu *addMenu(QWidget *window, const char *name)
+{
+    auto *menu = new QMenu(QString::fromUtf8(name), window);
+    menu->setObjectName(QString::fromUtf8(name));
+    return menu;
 }
 
 }
@@ -167,23 +184,45 @@ void MainWindow::nameControlsForScreenReaders()
 
 void MainWindow::createMenus()
 {
-    bankMenu = new QMenu(QStringLiteral("题库"), this);
-    题库1 = addCheckItem(bankMenu, QStringLiteral("题库1(题数300)"), true);
-    题库2 = addCheckItem(bankMenu, QStringLiteral("题库2(题数502)"), false);
-    题库3 = addCheckItem(bankMenu, QStringLiteral("题库3(题数1262)"), false);
+    bankMenu = addMenu(this, "题库");
+    题库1 = addCheckItem(bankMenu, "题库1", QStringLiteral("题库1(题数300)"), true);
+    题库2 = addCheckItem(bankMenu, "题库2", QStringLiteral("题库2(题数502)"), false);
+    题库3 = addCheckItem(bankMenu, "题库3", QStringLiteral("题库3(题数1262)"), false);
 
-    musicMenu = new QMenu(QStringLiteral("音乐"), this);
-    背景音乐 = addCheckItem(musicMenu, QStringLiteral("背景音乐"), true);
+    musicMenu = addMenu(this, "音乐");
+    背景音乐 = addCheckItem(musicMenu, "背景音乐", QStringLiteral("背景音乐"), true);
     for (const Song song : allSongs) {
         const std::u8string_view name = songName(song);
-        songItems.append(musicMenu->addAction(
-            QString::fromUtf8(reinterpret_cast<const char *>(name.data()), qsizetype(name.size()))));
+        const std::string caption(name.begin(), name.end());
+        songItems.append(addItem(musicMenu, caption.c_str(), QString::fromStdString(caption)));
     }
 }
 
-void MainWindow::popUp(QMenu *menu, QPushButton *button)
+QPushButton *MainWindow::button(Button which) const
 {
-    menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+    // In the order of Button.
+    QPushButton *const buttons[] = {按钮1, 按钮2, 按钮3, 按钮4, 按钮5, 按钮6, 按钮7, 按钮8, 按钮10, 按钮11, 按钮12};
+    return buttons[std::size_t(which)];
+}
+
+QAction *MainWindow::menuItem(MenuItem item) const
+{
+    // In the order of MenuItem.
+    QAction *const items[] = {题库1, 题库2, 题库3, 背景音乐};
+    return items[std::size_t(item)];
+}
+
+QAction *MainWindow::songItem(Song song) const
+{
+    const auto at = std::find(allSongs.begin(), allSongs.end(), song) - allSongs.begin();
+    return songItems.at(qsizetype(at));
+}
+
+void MainWindow::popUp(PopUpMenu which)
+{
+    QMenu *menu = which == PopUpMenu::题库 ? bankMenu : musicMenu;
+    QPushButton *opener = which == PopUpMenu::题库 ? 按钮10 : 按钮11;
+    menu->popup(opener->mapToGlobal(QPoint(0, opener->height())));
 }
 
 // 分组框1 covers the whole window, so its paint is the window's first paint.

@@ -1,8 +1,8 @@
 #include "ui/widget_window.h"
 
-#include "app/gbk.h"
-#include "quiz/verdict_icons.h"
+#include "core/gbk.h"
 #include "ui/main_window.h"
+#include "ui/verdict_pictures.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,20 +14,6 @@
 #include <QTimer>
 
 namespace teaser {
-
-namespace {
-
-// What a screen reader says of the verdict picture.
-QString verdictPictureName(std::span<const std::uint8_t> icon)
-{
-    if (icon.data() == verdict_icons::correct().data())
-        return QStringLiteral("笑脸：答对了");
-    if (icon.data() == verdict_icons::wrong().data())
-        return QStringLiteral("哭脸：答错了");
-    return QStringLiteral("没有判定");
-}
-
-}
 
 WidgetWindow::WidgetWindow(MainWindow &window)
     : window_(window)
@@ -80,13 +66,10 @@ void WidgetWindow::setCaption(Label label, std::string_view gbk)
     target->setText(decodeGbk(gbk));
 }
 
-void WidgetWindow::setPicture(std::span<const std::uint8_t> icon)
+void WidgetWindow::setPicture(VerdictPicture picture)
 {
-    QPixmap picture;
-    if (!icon.empty())
-        picture.loadFromData(icon.data(), uint(icon.size()), "ICO");
-    window_.图片框1->setPixmap(picture);
-    window_.图片框1->setAccessibleName(verdictPictureName(icon));
+    window_.图片框1->setPixmap(verdictPixmap(picture));
+    window_.图片框1->setAccessibleName(verdictPictureName(picture));
 }
 
 void WidgetWindow::setTimerInterval(int milliseconds)
@@ -104,12 +87,12 @@ bool WidgetWindow::isNoCountdownChecked() const
 
 bool WidgetWindow::isChecked(MenuItem item) const
 {
-    return action(item)->isChecked();
+    return window_.menuItem(item)->isChecked();
 }
 
 void WidgetWindow::setChecked(MenuItem item, bool checked)
 {
-    action(item)->setChecked(checked);
+    window_.menuItem(item)->setChecked(checked);
 }
 
 void WidgetWindow::showMessage(MessageIcon icon, std::string_view gbk)
@@ -117,21 +100,6 @@ void WidgetWindow::showMessage(MessageIcon icon, std::string_view gbk)
     QMessageBox box(icon == MessageIcon::warning ? QMessageBox::Warning : QMessageBox::Information,
                     window_.windowTitle(), decodeGbk(gbk), QMessageBox::Ok, &window_);
     box.exec();
-}
-
-QAction *WidgetWindow::action(MenuItem item) const
-{
-    switch (item) {
-    case MenuItem::题库1:
-        return window_.题库1;
-    case MenuItem::题库2:
-        return window_.题库2;
-    case MenuItem::题库3:
-        return window_.题库3;
-    case MenuItem::背景音乐:
-        return window_.背景音乐;
-    }
-    return window_.题库1;
 }
 
 }

@@ -2,9 +2,7 @@
 // cross from GBK to Unicode and back here.
 #pragma once
 
-#include "app/window.h"
-
-class QAction;
+#include "core/window.h"
 
 namespace teaser {
 
@@ -17,7 +15,7 @@ public:
     void setText(TextBox box, std::string_view gbk) override;
     TypedText text(TextBox box) const override;
     void setCaption(Label label, std::string_view gbk) override;
-    void setPicture(std::span<const std::uint8_t> icon) override;
+    void setPicture(VerdictPicture picture) override;
     void setTimerInterval(int milliseconds) override;
     bool isNoCountdownChecked() const override;
     bool isChecked(MenuItem item) const override;
@@ -25,8 +23,6 @@ public:
     void showMessage(MessageIcon icon, std::string_view gbk) override;
 
 private:
-    QAction *action(MenuItem item) const;
-
     MainWindow &window_;
 };
 

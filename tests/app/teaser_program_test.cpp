@@ -1,6 +1,7 @@
 #include "app/teaser_program.h"
 
 #include "support/scratch_directory.h"
+#include "support/window_controls.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,13 +24,14 @@ TEST(TeaserProgramTest, startUpLoadsTheFirstBankAfterThePaintAndShowsNoQuestion)
     program.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.quiz().state.questionCount == 2; }, 5000));
     MainWindow &window = program.window();
+    const WindowControls controls{window};
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.题目->toPlainText().contains(QStringLiteral("欢迎使用")));
-    EXPECT_EQ(window.标签4->text(), QStringLiteral("30"));
-    EXPECT_FALSE(window.时钟1->isActive());
+    EXPECT_TRUE(controls.题目->toPlainText().contains(QStringLiteral("欢迎使用")));
+    EXPECT_EQ(controls.标签4->text(), QStringLiteral("30"));
+    EXPECT_FALSE(controls.时钟1->isActive());
     EXPECT_EQ(program.quiz().state.currentNumber, 0);
-    EXPECT_TRUE(window.题库1->isChecked());
-    EXPECT_TRUE(window.背景音乐->isChecked());
+    EXPECT_TRUE(controls.题库1->isChecked());
+    EXPECT_TRUE(controls.背景音乐->isChecked());
 }
 
 }

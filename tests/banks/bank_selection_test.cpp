@@ -1,6 +1,6 @@
 #include "banks/bank_selection.h"
 
-#include "app/gbk.h"
+#include "core/gbk.h"
 #include "banks/question_lookup.h"
 #include "support/quiz_fixture.h"
 

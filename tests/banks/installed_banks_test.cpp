@@ -1,5 +1,5 @@
 // Checks the three bank files installed beside the program.
-#include "app/gbk.h"
+#include "core/gbk.h"
 #include "banks/bank_text.h"
 
 #include <QRegularExpression>

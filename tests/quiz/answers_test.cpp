@@ -1,10 +1,10 @@
 #include "quiz/answers.h"
 
-#include "app/gbk.h"
-#include "app/texts.h"
+#include "core/gbk.h"
+#include "core/quiz_texts.h"
 #include "banks/question_lookup.h"
+#include "quiz/countdown.h"
 #include "quiz/navigation.h"
-#include "quiz/verdict_icons.h"
 #include "support/quiz_fixture.h"
 
 namespace teaser::testing {
@@ -34,13 +34,13 @@ protected:
     bool showsCorrectVerdict() const
     {
         return window.captions.at(Label::标签5) == texts::correctVerdict()
-               && window.picture.data() == verdict_icons::correct().data();
+               && window.picture == VerdictPicture::correct;
     }
 
     bool showsWrongVerdict() const
     {
         return window.captions.at(Label::标签5) == texts::wrongVerdict()
-               && window.picture.data() == verdict_icons::wrong().data();
+               && window.picture == VerdictPicture::wrong;
     }
 };
 
@@ -116,7 +116,7 @@ TEST_F(AnswersTest, aCorrectGuessKeepsTheGuessInTheAnswerBox)
     CountdownTick(quiz);
     log.clear();
     judge("A1");
-    EXPECT_EQ(log.events, (std::vector<std::string>{"text 编辑框1 A1", "sound cue correct", "picture set",
+    EXPECT_EQ(log.events, (std::vector<std::string>{"text 编辑框1 A1", "sound cue correct", "picture correct",
                                                     "caption 标签5 " + texts::correctVerdict(), "text 答案 ",
                                                     "timer 0"}));
     EXPECT_TRUE(showsCorrectVerdict());
@@ -127,7 +127,7 @@ TEST_F(AnswersTest, aWrongGuessShowsTheStoredAnswer)
 {
     showQuestion(1);
     judge("B1");
-    EXPECT_EQ(log.events, (std::vector<std::string>{"text 编辑框1 B1", "sound cue wrong", "picture set",
+    EXPECT_EQ(log.events, (std::vector<std::string>{"text 编辑框1 B1", "sound cue wrong", "picture wrong",
                                                     "caption 标签5 " + texts::wrongVerdict(), "text 编辑框1 A1",
                                                     "text 答案 ", "timer 0"}));
     EXPECT_TRUE(showsWrongVerdict());

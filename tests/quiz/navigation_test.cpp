@@ -1,10 +1,11 @@
 #include "quiz/navigation.h"
 
-#include "app/gbk.h"
-#include "app/texts.h"
+#include "core/gbk.h"
+#include "core/quiz_texts.h"
 #include "banks/bank_catalog.h"
 #include "banks/bank_selection.h"
 #include "quiz/answers.h"
+#include "quiz/countdown.h"
 #include "support/quiz_fixture.h"
 
 #include <set>
@@ -276,13 +277,13 @@ TEST_F(NavigationTest, everyCommandClearsTheVerdictAndAsksTheUserToThink)
     window.texts[TextBox::编辑框2] = "5";
     for (const auto &[name, command] : navigationCommands) {
         state.currentNumber = 5;
-        window.picture = std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t *>("x"), 1);
+        window.picture = VerdictPicture::correct;
         window.captions[Label::标签5] = "verdict";
         window.texts[TextBox::编辑框1] = "old answer";
         window.texts[TextBox::答案] = "typed guess";
         window.captions[Label::标签4] = "12";
         command(quiz);
-        EXPECT_TRUE(window.picture.empty()) << name;
+        EXPECT_EQ(window.picture, VerdictPicture::none) << name;
         EXPECT_EQ(window.captions[Label::标签5], "") << name;
         EXPECT_EQ(window.texts[TextBox::编辑框1], texts::thinkAgain()) << name;
         EXPECT_EQ(window.texts[TextBox::答案], "typed guess") << name;

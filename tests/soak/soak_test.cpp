@@ -4,8 +4,9 @@
 #include "banks/bank_selection.h"
 #include "banks/question_lookup.h"
 #include "quiz/answers.h"
+#include "quiz/countdown.h"
 #include "quiz/navigation.h"
-#include "sound/songs.h"
+#include "sound/music_menu.h"
 #include "support/quiz_fixture.h"
 
 #include <malloc.h>

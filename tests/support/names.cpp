@@ -37,4 +37,17 @@ std::string name(MenuItem item)
     return "?";
 }
 
+std::string name(VerdictPicture picture)
+{
+    switch (picture) {
+    case VerdictPicture::none:
+        return "none";
+    case VerdictPicture::correct:
+        return "correct";
+    case VerdictPicture::wrong:
+        return "wrong";
+    }
+    return "?";
+}
+
 }

@@ -1,7 +1,7 @@
 // Readable names for the window's parts in test logs and failure messages.
 #pragma once
 
-#include "app/window.h"
+#include "core/window.h"
 
 #include <string>
 
@@ -10,5 +10,6 @@ namespace teaser::testing {
 std::string name(TextBox box);
 std::string name(Label label);
 std::string name(MenuItem item);
+std::string name(VerdictPicture picture);
 
 }

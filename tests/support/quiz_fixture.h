@@ -1,7 +1,7 @@
 // A quiz over a recording window and sound, with banks written to a scratch folder.
 #pragma once
 
-#include "app/quiz_context.h"
+#include "core/quiz_context.h"
 #include "support/recording_sound.h"
 #include "support/recording_window.h"
 #include "support/scratch_directory.h"

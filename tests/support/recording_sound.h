@@ -1,7 +1,7 @@
 // A playback service that records what was played, for the handler tests.
 #pragma once
 
-#include "sound/playback.h"
+#include "core/playback.h"
 #include "support/event_log.h"
 
 #include <string>

@@ -24,10 +24,10 @@ void RecordingWindow::setCaption(Label label, std::string_view gbk)
     log_.add("caption " + name(label) + " " + std::string(gbk));
 }
 
-void RecordingWindow::setPicture(std::span<const std::uint8_t> icon)
+void RecordingWindow::setPicture(VerdictPicture shown)
 {
-    picture = icon;
-    log_.add(icon.empty() ? "picture cleared" : "picture set");
+    picture = shown;
+    log_.add(shown == VerdictPicture::none ? "picture cleared" : "picture " + name(shown));
 }
 
 void RecordingWindow::setTimerInterval(int milliseconds)

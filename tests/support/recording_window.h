@@ -1,7 +1,7 @@
 // A Window that records what the handlers do to it, for the handler tests.
 #pragma once
 
-#include "app/window.h"
+#include "core/window.h"
 #include "support/event_log.h"
 
 #include <functional>
@@ -20,7 +20,7 @@ public:
     void setText(TextBox box, std::string_view gbk) override;
     TypedText text(TextBox box) const override;
     void setCaption(Label label, std::string_view gbk) override;
-    void setPicture(std::span<const std::uint8_t> icon) override;
+    void setPicture(VerdictPicture shown) override;
     void setTimerInterval(int milliseconds) override;
     bool isNoCountdownChecked() const override { return noCountdown; }
     bool isChecked(MenuItem item) const override { return checked.at(item); }
@@ -31,7 +31,7 @@ public:
     std::map<TextBox, Text> texts;
     std::map<TextBox, bool> inexact; // typed texts that had no exact GBK form
     std::map<Label, Text> captions{{Label::标签4, "30"}, {Label::标签5, ""}};
-    std::span<const std::uint8_t> picture;
+    VerdictPicture picture = VerdictPicture::none;
     int timerInterval = 0;
     bool noCountdown = false;
     std::map<MenuItem, bool> checked{

@@ -1,22 +1,16 @@
 #include "support/scratch_directory.h"
 
+#include <QDir>
 #include <cstdlib>
-#include <string>
 
 namespace teaser::testing {
 
 ScratchDirectory::ScratchDirectory()
+    : directory_(QDir::tempPath() + QStringLiteral("/teaser-test-XXXXXX"))
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "teaser-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
+    if (!directory_.isValid())
         std::abort();
-    path_ = pattern;
-}
-
-ScratchDirectory::~ScratchDirectory()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    path_ = directory_.path().toStdU16String();
 }
 
 }

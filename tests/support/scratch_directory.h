@@ -1,6 +1,7 @@
 // A fresh folder for one test, removed with everything in it afterwards.
 #pragma once
 
+#include <QTemporaryDir>
 #include <filesystem>
 
 namespace teaser::testing {
@@ -8,13 +9,11 @@ namespace teaser::testing {
 class ScratchDirectory {
 public:
     ScratchDirectory();
-    ~ScratchDirectory();
-    ScratchDirectory(const ScratchDirectory &) = delete;
-    ScratchDirectory &operator=(const ScratchDirectory &) = delete;
 
     const std::filesystem::path &path() const { return path_; }
 
 private:
+    QTemporaryDir directory_;
     std::filesystem::path path_;
 };
 

@@ -178,8 +178,8 @@ constexpr Rgba black{0, 0, 0, 255};
 
 class VerdictIcon : public ::testing::Test {
 protected:
-    const Bytes correct = read_bytes("quiz/icons/correct.ico");
-    const Bytes wrong = read_bytes("quiz/icons/wrong.ico");
+    const Bytes correct = read_bytes("ui/icons/correct.ico");
+    const Bytes wrong = read_bytes("ui/icons/wrong.ico");
 
     IconImage image(const Bytes& ico, std::size_t which) const { return decode_image(ico, read_directory(ico).at(which)); }
 };

@@ -1,10 +1,11 @@
 #include "ui/event_bindings.h"
 
-#include "app/gbk.h"
+#include "core/gbk.h"
 #include "banks/bank_selection.h"
 #include "support/recording_sound.h"
 #include "support/scratch_directory.h"
 #include "ui/main_window.h"
+#include "support/window_controls.h"
 #include "ui/widget_window.h"
 
 #include <QAction>
@@ -55,6 +56,7 @@ protected:
     EventLog log;
     QuizState state;
     MainWindow window;
+    WindowControls controls{window};
     WidgetWindow operations{window};
     RecordingSound sound{log};
     QuizContext quiz{state, operations, sound, directory.path()};
@@ -63,108 +65,108 @@ protected:
 
 TEST_F(EventBindingsTest, navigationButtonsShowQuestionsAndStartTheCountdown)
 {
-    QTest::mouseClick(window.按钮3, Qt::LeftButton);
-    EXPECT_EQ(window.题目->toPlainText(), QStringLiteral("1.一"));
-    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("到底是什么呢？我再好好想想！"));
-    EXPECT_TRUE(window.时钟1->isActive());
+    QTest::mouseClick(controls.按钮3, Qt::LeftButton);
+    EXPECT_EQ(controls.题目->toPlainText(), QStringLiteral("1.一"));
+    EXPECT_EQ(controls.编辑框1->toPlainText(), QStringLiteral("到底是什么呢？我再好好想想！"));
+    EXPECT_TRUE(controls.时钟1->isActive());
 
-    QTest::mouseClick(window.按钮8, Qt::LeftButton);
-    EXPECT_EQ(window.题目->toPlainText(), QStringLiteral("2.二"));
+    QTest::mouseClick(controls.按钮8, Qt::LeftButton);
+    EXPECT_EQ(controls.题目->toPlainText(), QStringLiteral("2.二"));
 
-    QTest::mouseClick(window.按钮5, Qt::LeftButton);
-    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("乙"));
-    EXPECT_FALSE(window.时钟1->isActive());
+    QTest::mouseClick(controls.按钮5, Qt::LeftButton);
+    EXPECT_EQ(controls.编辑框1->toPlainText(), QStringLiteral("乙"));
+    EXPECT_FALSE(controls.时钟1->isActive());
 }
 
 TEST_F(EventBindingsTest, previousAtTheFirstQuestionSaysSo)
 {
-    QTest::mouseClick(window.按钮7, Qt::LeftButton);
+    QTest::mouseClick(controls.按钮7, Qt::LeftButton);
     answerNextMessage();
-    QTest::mouseClick(window.按钮2, Qt::LeftButton);
+    QTest::mouseClick(controls.按钮2, Qt::LeftButton);
     EXPECT_EQ(messages, QStringList{QStringLiteral("已经是第一题了！")});
-    EXPECT_EQ(window.题目->toPlainText(), QStringLiteral("1.一"));
+    EXPECT_EQ(controls.题目->toPlainText(), QStringLiteral("1.一"));
 }
 
 TEST_F(EventBindingsTest, bankItemsMoveTheMarkOnlyWhenTheBankLoads)
 {
-    window.题库2->trigger();
-    EXPECT_FALSE(window.题库1->isChecked());
-    EXPECT_TRUE(window.题库2->isChecked());
+    controls.题库2->trigger();
+    EXPECT_FALSE(controls.题库1->isChecked());
+    EXPECT_TRUE(controls.题库2->isChecked());
     EXPECT_EQ(state.questionCount, 1);
 
     // Choosing the checked item again keeps its mark.
-    window.题库2->trigger();
-    EXPECT_TRUE(window.题库2->isChecked());
+    controls.题库2->trigger();
+    EXPECT_TRUE(controls.题库2->isChecked());
 
     answerNextMessage();
-    window.题库3->trigger(); // hao2.dat is missing
+    controls.题库3->trigger(); // hao2.dat is missing
     EXPECT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.value(0).contains(QStringLiteral("hao2.dat")));
-    EXPECT_FALSE(window.题库3->isChecked());
-    EXPECT_TRUE(window.题库2->isChecked());
+    EXPECT_FALSE(controls.题库3->isChecked());
+    EXPECT_TRUE(controls.题库2->isChecked());
 }
 
 TEST_F(EventBindingsTest, menusOpenFromTheirButtonsAndDismissingChangesNothing)
 {
     window.show();
-    QTest::mouseClick(window.按钮10, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.bankMenu->isVisible(); }));
-    QTest::keyClick(window.bankMenu, Qt::Key_Escape);
-    EXPECT_FALSE(window.bankMenu->isVisible());
-    EXPECT_TRUE(window.题库1->isChecked());
-    EXPECT_FALSE(window.题库2->isChecked() || window.题库3->isChecked());
+    QTest::mouseClick(controls.按钮10, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return controls.bankMenu->isVisible(); }));
+    QTest::keyClick(controls.bankMenu, Qt::Key_Escape);
+    EXPECT_FALSE(controls.bankMenu->isVisible());
+    EXPECT_TRUE(controls.题库1->isChecked());
+    EXPECT_FALSE(controls.题库2->isChecked() || controls.题库3->isChecked());
 
-    QTest::mouseClick(window.按钮11, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window.musicMenu->isVisible(); }));
-    QTest::keyClick(window.musicMenu, Qt::Key_Escape);
-    EXPECT_TRUE(window.背景音乐->isChecked());
+    QTest::mouseClick(controls.按钮11, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return controls.musicMenu->isVisible(); }));
+    QTest::keyClick(controls.musicMenu, Qt::Key_Escape);
+    EXPECT_TRUE(controls.背景音乐->isChecked());
     EXPECT_TRUE(log.events.empty());
     EXPECT_EQ(state.questionCount, 2);
 }
 
 TEST_F(EventBindingsTest, musicItemsFlipTheSwitchAndPlaySongs)
 {
-    window.songItems[3]->trigger();
+    controls.songItems[3]->trigger();
     EXPECT_EQ(log.events, (std::vector<std::string>{"sound file 记事本.mid +loop"}));
-    window.背景音乐->trigger();
-    EXPECT_FALSE(window.背景音乐->isChecked());
-    window.songItems[0]->trigger();
+    controls.背景音乐->trigger();
+    EXPECT_FALSE(controls.背景音乐->isChecked());
+    controls.songItems[0]->trigger();
     EXPECT_EQ(log.events, (std::vector<std::string>{"sound file 记事本.mid +loop", "sound stop"}));
-    window.背景音乐->trigger();
-    EXPECT_TRUE(window.背景音乐->isChecked());
+    controls.背景音乐->trigger();
+    EXPECT_TRUE(controls.背景音乐->isChecked());
 }
 
 TEST_F(EventBindingsTest, enterInTheGuessBoxSubmitsTheGuess)
 {
-    QTest::mouseClick(window.按钮3, Qt::LeftButton);
-    window.答案->setFocus();
-    window.答案->setText(QStringLiteral("甲"));
-    QTest::keyClick(window.答案, Qt::Key_Return);
-    EXPECT_EQ(window.标签5->text(), QStringLiteral("答对了，好棒啊！"));
-    EXPECT_FALSE(window.图片框1->pixmap().isNull());
-    EXPECT_TRUE(window.答案->text().isEmpty());
-    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("甲"));
+    QTest::mouseClick(controls.按钮3, Qt::LeftButton);
+    controls.答案->setFocus();
+    controls.答案->setText(QStringLiteral("甲"));
+    QTest::keyClick(controls.答案, Qt::Key_Return);
+    EXPECT_EQ(controls.标签5->text(), QStringLiteral("答对了，好棒啊！"));
+    EXPECT_FALSE(controls.图片框1->pixmap().isNull());
+    EXPECT_TRUE(controls.答案->text().isEmpty());
+    EXPECT_EQ(controls.编辑框1->toPlainText(), QStringLiteral("甲"));
 
-    window.答案->setText(QStringLiteral("丁"));
-    QTest::keyClick(window.答案, Qt::Key_Enter);
-    EXPECT_EQ(window.标签5->text(), QStringLiteral("答错了，要努力哦！"));
-    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("甲"));
+    controls.答案->setText(QStringLiteral("丁"));
+    QTest::keyClick(controls.答案, Qt::Key_Enter);
+    EXPECT_EQ(controls.标签5->text(), QStringLiteral("答错了，要努力哦！"));
+    EXPECT_EQ(controls.编辑框1->toPlainText(), QStringLiteral("甲"));
 }
 
 TEST_F(EventBindingsTest, enterWhileAnInputMethodComposesDoesNotSubmit)
 {
-    QTest::mouseClick(window.按钮3, Qt::LeftButton);
-    window.答案->setText(QStringLiteral("甲"));
+    QTest::mouseClick(controls.按钮3, Qt::LeftButton);
+    controls.答案->setText(QStringLiteral("甲"));
     QInputMethodEvent composing(QStringLiteral("yi"), {});
-    QApplication::sendEvent(window.答案, &composing);
-    QTest::keyClick(window.答案, Qt::Key_Return);
-    EXPECT_TRUE(window.标签5->text().isEmpty());
+    QApplication::sendEvent(controls.答案, &composing);
+    QTest::keyClick(controls.答案, Qt::Key_Return);
+    EXPECT_TRUE(controls.标签5->text().isEmpty());
 
     QInputMethodEvent committed;
     committed.setCommitString(QStringLiteral("乙"));
-    QApplication::sendEvent(window.答案, &committed);
-    QTest::keyClick(window.答案, Qt::Key_Return);
-    EXPECT_EQ(window.标签5->text(), QStringLiteral("答错了，要努力哦！"));
+    QApplication::sendEvent(controls.答案, &committed);
+    QTest::keyClick(controls.答案, Qt::Key_Return);
+    EXPECT_EQ(controls.标签5->text(), QStringLiteral("答错了，要努力哦！"));
 }
 
 TEST_F(EventBindingsTest, hugeAndStrangeGuessesAreJudgedWrong)
@@ -176,12 +178,12 @@ TEST_F(EventBindingsTest, hugeAndStrangeGuessesAreJudgedWrong)
         QStringLiteral("\u200B甲"),               // an invisible space
     };
     for (const QString &guess : guesses) {
-        QTest::mouseClick(window.按钮7, Qt::LeftButton);
-        window.答案->setText(guess);
-        QTest::mouseClick(window.按钮1, Qt::LeftButton);
-        EXPECT_EQ(window.标签5->text(), QStringLiteral("答错了，要努力哦！")) << guess.size();
-        EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("甲"));
-        EXPECT_TRUE(window.答案->text().isEmpty());
+        QTest::mouseClick(controls.按钮7, Qt::LeftButton);
+        controls.答案->setText(guess);
+        QTest::mouseClick(controls.按钮1, Qt::LeftButton);
+        EXPECT_EQ(controls.标签5->text(), QStringLiteral("答错了，要努力哦！")) << guess.size();
+        EXPECT_EQ(controls.编辑框1->toPlainText(), QStringLiteral("甲"));
+        EXPECT_TRUE(controls.答案->text().isEmpty());
     }
 }
 
@@ -190,27 +192,27 @@ TEST_F(EventBindingsTest, hugeAndStrangeNumbersAreRefusedWithTheRange)
     const QString typed[] = {QString(1 << 20, u'9'), QStringLiteral("😀"), QStringLiteral("1\u00002"),
                              QStringLiteral("\u0007")};
     for (const QString &number : typed) {
-        window.编辑框2->setText(number);
+        controls.编辑框2->setText(number);
         answerNextMessage();
-        QTest::mouseClick(window.按钮6, Qt::LeftButton);
+        QTest::mouseClick(controls.按钮6, Qt::LeftButton);
     }
     EXPECT_EQ(messages, QStringList(std::size(typed), QStringLiteral("请输入 1 到 2 之间的题号。")));
-    EXPECT_EQ(window.题目->toPlainText().left(4), QStringLiteral("    "));
+    EXPECT_EQ(controls.题目->toPlainText().left(4), QStringLiteral("    "));
 }
 
 TEST_F(EventBindingsTest, timerTicksRunTheCountdown)
 {
-    QTest::mouseClick(window.按钮3, Qt::LeftButton);
-    QMetaObject::invokeMethod(window.时钟1, "timeout");
-    EXPECT_EQ(window.标签4->text(), QStringLiteral("29"));
+    QTest::mouseClick(controls.按钮3, Qt::LeftButton);
+    QMetaObject::invokeMethod(controls.时钟1, "timeout");
+    EXPECT_EQ(controls.标签4->text(), QStringLiteral("29"));
 }
 
 TEST_F(EventBindingsTest, exitButtonClosesTheWindowEvenWhileCountingDown)
 {
     window.show();
-    QTest::mouseClick(window.按钮3, Qt::LeftButton);
-    ASSERT_TRUE(window.时钟1->isActive());
-    QTest::mouseClick(window.按钮12, Qt::LeftButton);
+    QTest::mouseClick(controls.按钮3, Qt::LeftButton);
+    ASSERT_TRUE(controls.时钟1->isActive());
+    QTest::mouseClick(controls.按钮12, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -1,4 +1,5 @@
 #include "ui/main_window.h"
+#include "support/window_controls.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -40,6 +41,7 @@ QString contentOf(QWidget *control)
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindow window;
+    testing::WindowControls controls{window};
 };
 
 TEST_F(MainWindowTest, everyControlHasItsNameKindPlaceAndContent)
@@ -91,7 +93,7 @@ TEST_F(MainWindowTest, everyControlHasItsNameKindPlaceAndContent)
 
 TEST_F(MainWindowTest, questionBoxStartsWithTheWelcomeText)
 {
-    const QString welcome = window.题目->toPlainText();
+    const QString welcome = controls.题目->toPlainText();
     EXPECT_TRUE(welcome.startsWith(QString(10, u' ') + QStringLiteral("欢迎使用 - 岚石脑筋急转弯2.0")
                                    + QString(13, u' ') + QStringLiteral("有没有碰到过别人出脑筋急转弯")));
     EXPECT_TRUE(welcome.endsWith(QStringLiteral("就开始这个有趣的征程吧！")));
@@ -100,28 +102,28 @@ TEST_F(MainWindowTest, questionBoxStartsWithTheWelcomeText)
 
 TEST_F(MainWindowTest, editBoxesTakeTextOnlyWhereTheUserTypes)
 {
-    EXPECT_TRUE(window.题目->isReadOnly());
-    EXPECT_TRUE(window.编辑框1->isReadOnly());
-    EXPECT_FALSE(window.答案->isReadOnly());
-    EXPECT_FALSE(window.编辑框2->isReadOnly());
-    for (QWidget *control : std::initializer_list<QWidget *>{window.题目, window.编辑框1, window.答案, window.编辑框2,
-                                                             window.选择框1, window.按钮1, window.按钮12})
+    EXPECT_TRUE(controls.题目->isReadOnly());
+    EXPECT_TRUE(controls.编辑框1->isReadOnly());
+    EXPECT_FALSE(controls.答案->isReadOnly());
+    EXPECT_FALSE(controls.编辑框2->isReadOnly());
+    for (QWidget *control : std::initializer_list<QWidget *>{controls.题目, controls.编辑框1, controls.答案, controls.编辑框2,
+                                                             controls.选择框1, controls.按钮1, controls.按钮12})
         EXPECT_NE(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
-    for (QWidget *control : std::initializer_list<QWidget *>{window.标签4, window.标签5, window.图片框1, window.分组框1})
+    for (QWidget *control : std::initializer_list<QWidget *>{controls.标签4, controls.标签5, controls.图片框1, controls.分组框1})
         EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
 }
 
 TEST_F(MainWindowTest, startsWithTheCountdownStoppedAndNothingJudged)
 {
-    EXPECT_FALSE(window.时钟1->isActive());
-    EXPECT_FALSE(window.选择框1->isChecked());
-    EXPECT_TRUE(window.图片框1->pixmap().isNull());
-    EXPECT_TRUE(window.标签5->wordWrap());
+    EXPECT_FALSE(controls.时钟1->isActive());
+    EXPECT_FALSE(controls.选择框1->isChecked());
+    EXPECT_TRUE(controls.图片框1->pixmap().isNull());
+    EXPECT_TRUE(controls.标签5->wordWrap());
 }
 
 TEST_F(MainWindowTest, labelsUseSongStyleFontsAtTheirHeights)
 {
-    const std::pair<QLabel *, int> rows[] = {{window.标签6, 12}, {window.标签4, 19}, {window.标签5, 14}};
+    const std::pair<QLabel *, int> rows[] = {{controls.标签6, 12}, {controls.标签4, 19}, {controls.标签5, 14}};
     for (const auto &[label, height] : rows) {
         const QFont font = label->font();
         EXPECT_EQ(font.pixelSize(), height) << label->objectName().toStdString();
@@ -132,7 +134,7 @@ TEST_F(MainWindowTest, labelsUseSongStyleFontsAtTheirHeights)
                     || family == QStringLiteral("SimSun") || family == QStringLiteral("宋体"))
             << family.toStdString();
     }
-    EXPECT_EQ(window.按钮3->font().pixelSize(), 12);
+    EXPECT_EQ(controls.按钮3->font().pixelSize(), 12);
 }
 
 TEST_F(MainWindowTest, windowHasItsTitleFixedSizeAndNoMenuBar)
@@ -144,19 +146,19 @@ TEST_F(MainWindowTest, windowHasItsTitleFixedSizeAndNoMenuBar)
     EXPECT_EQ(window.size(), QSize(384, 273));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(236, 236, 236));
-    EXPECT_EQ(window.题目->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(controls.题目->palette().color(QPalette::Base), QColor(Qt::white));
     // The bottom row ends 266 pixels below the top of the client area, inside it.
-    EXPECT_EQ(window.按钮12->mapTo(&window, QPoint(0, window.按钮12->height())).y(), 266);
+    EXPECT_EQ(controls.按钮12->mapTo(&window, QPoint(0, controls.按钮12->height())).y(), 266);
     EXPECT_GE(window.height(), 266);
-    EXPECT_GE(window.width(), window.按钮5->mapTo(&window, QPoint(window.按钮5->width(), 0)).x());
+    EXPECT_GE(window.width(), controls.按钮5->mapTo(&window, QPoint(controls.按钮5->width(), 0)).x());
 }
 
 TEST_F(MainWindowTest, tabOrderFollowsTheRowsFromTopLeft)
 {
-    const std::vector<QWidget *> rows{window.题目,  window.编辑框1, window.答案,  window.按钮1,  window.编辑框2,
-                                      window.按钮6,  window.选择框1, window.按钮4,  window.按钮7,  window.按钮2,
-                                      window.按钮3,  window.按钮8,  window.按钮5,  window.按钮10, window.按钮11,
-                                      window.按钮12};
+    const std::vector<QWidget *> rows{controls.题目,  controls.编辑框1, controls.答案,  controls.按钮1,  controls.编辑框2,
+                                      controls.按钮6,  controls.选择框1, controls.按钮4,  controls.按钮7,  controls.按钮2,
+                                      controls.按钮3,  controls.按钮8,  controls.按钮5,  controls.按钮10, controls.按钮11,
+                                      controls.按钮12};
     for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
         QWidget *next = rows[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus)
@@ -168,11 +170,11 @@ TEST_F(MainWindowTest, tabOrderFollowsTheRowsFromTopLeft)
 
 TEST_F(MainWindowTest, everyControlHasANameToSpeak)
 {
-    EXPECT_EQ(window.选择框1->accessibleName(), QStringLiteral("禁止倒记时"));
-    for (QWidget *control : window.分组框1->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    EXPECT_EQ(controls.选择框1->accessibleName(), QStringLiteral("禁止倒记时"));
+    for (QWidget *control : controls.分组框1->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
         ASSERT_NE(accessible, nullptr);
-        if (control == window.标签5)
+        if (control == controls.标签5)
             continue; // empty until a verdict is shown
         EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control->objectName().toStdString();
     }
@@ -188,26 +190,26 @@ TEST_F(MainWindowTest, reportsItsFirstPaintOnce)
 
 TEST_F(MainWindowTest, menusHoldTheirItemsWithTheStartingMarks)
 {
-    EXPECT_EQ(window.bankMenu->title(), QStringLiteral("题库"));
-    EXPECT_EQ(window.musicMenu->title(), QStringLiteral("音乐"));
+    EXPECT_EQ(controls.bankMenu->title(), QStringLiteral("题库"));
+    EXPECT_EQ(controls.musicMenu->title(), QStringLiteral("音乐"));
     QStringList bankCaptions;
-    for (QAction *item : window.bankMenu->actions())
+    for (QAction *item : controls.bankMenu->actions())
         bankCaptions << item->text();
     EXPECT_EQ(bankCaptions, (QStringList{QStringLiteral("题库1(题数300)"), QStringLiteral("题库2(题数502)"),
                                          QStringLiteral("题库3(题数1262)")}));
-    EXPECT_TRUE(window.题库1->isChecked());
-    EXPECT_FALSE(window.题库2->isChecked());
-    EXPECT_FALSE(window.题库3->isChecked());
+    EXPECT_TRUE(controls.题库1->isChecked());
+    EXPECT_FALSE(controls.题库2->isChecked());
+    EXPECT_FALSE(controls.题库3->isChecked());
 
     QStringList musicCaptions;
-    for (QAction *item : window.musicMenu->actions())
+    for (QAction *item : controls.musicMenu->actions())
         musicCaptions << item->text();
     EXPECT_EQ(musicCaptions, (QStringList{QStringLiteral("背景音乐"), QStringLiteral("情非得以"),
                                           QStringLiteral("灌篮高手"), QStringLiteral("很爱很爱你"),
                                           QStringLiteral("记事本"), QStringLiteral("爱一个人"),
                                           QStringLiteral("天若有情"), QStringLiteral("三角志")}));
-    EXPECT_TRUE(window.背景音乐->isChecked());
-    for (QAction *song : window.songItems)
+    EXPECT_TRUE(controls.背景音乐->isChecked());
+    for (QAction *song : controls.songItems)
         EXPECT_FALSE(song->isCheckable()) << song->text().toStdString();
 }
 

@@ -1,8 +1,9 @@
 #include "ui/widget_window.h"
 
-#include "app/gbk.h"
-#include "quiz/verdict_icons.h"
+#include "core/gbk.h"
+#include "ui/verdict_pictures.h"
 #include "ui/main_window.h"
+#include "support/window_controls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,26 +22,27 @@ namespace {
 class WidgetWindowTest : public ::testing::Test {
 protected:
     MainWindow window;
+    testing::WindowControls controls{window};
     WidgetWindow operations{window};
 };
 
 TEST_F(WidgetWindowTest, textsAreShownDecodedFromGbk)
 {
     operations.setText(TextBox::题目, gbk(u8"你好，世界"));
-    EXPECT_EQ(window.题目->toPlainText(), QStringLiteral("你好，世界"));
+    EXPECT_EQ(controls.题目->toPlainText(), QStringLiteral("你好，世界"));
     operations.setText(TextBox::编辑框1, gbk(u8"答案"));
-    EXPECT_EQ(window.编辑框1->toPlainText(), QStringLiteral("答案"));
+    EXPECT_EQ(controls.编辑框1->toPlainText(), QStringLiteral("答案"));
     operations.setCaption(Label::标签5, gbk(u8"答对了"));
-    EXPECT_EQ(window.标签5->text(), QStringLiteral("答对了"));
+    EXPECT_EQ(controls.标签5->text(), QStringLiteral("答对了"));
     operations.setCaption(Label::标签4, "29");
-    EXPECT_EQ(window.标签4->text(), QStringLiteral("29"));
+    EXPECT_EQ(controls.标签4->text(), QStringLiteral("29"));
 }
 
 TEST_F(WidgetWindowTest, invalidGbkShowsAReplacementAndKeepsTheRest)
 {
     // 0xFF never starts a GBK character; 0x81 at the end lacks its second byte.
     operations.setText(TextBox::题目, "ab\xFF" "cd\x81");
-    const QString shown = window.题目->toPlainText();
+    const QString shown = controls.题目->toPlainText();
     EXPECT_TRUE(shown.startsWith(QStringLiteral("ab"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("cd"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QChar::ReplacementCharacter)) << shown.toStdString();
@@ -48,49 +50,49 @@ TEST_F(WidgetWindowTest, invalidGbkShowsAReplacementAndKeepsTheRest)
 
 TEST_F(WidgetWindowTest, typedTextsAreReadAsGbkAndFlaggedWhenTheyHaveNoGbkForm)
 {
-    window.答案->setText(QStringLiteral("水"));
+    controls.答案->setText(QStringLiteral("水"));
     const TypedText water = operations.text(TextBox::答案);
     EXPECT_EQ(water.gbk, "\xCB\xAE");
     EXPECT_TRUE(water.exact);
 
-    window.答案->setText(QStringLiteral("😀"));
+    controls.答案->setText(QStringLiteral("😀"));
     const TypedText emoji = operations.text(TextBox::答案);
     EXPECT_FALSE(emoji.exact);
 
-    window.编辑框2->setText(QStringLiteral("12"));
+    controls.编辑框2->setText(QStringLiteral("12"));
     EXPECT_EQ(operations.text(TextBox::编辑框2).gbk, "12");
 }
 
 TEST_F(WidgetWindowTest, verdictPictureShowsTheIconAndClears)
 {
-    operations.setPicture(verdict_icons::correct());
-    const QPixmap picture = window.图片框1->pixmap();
+    operations.setPicture(VerdictPicture::correct);
+    const QPixmap picture = controls.图片框1->pixmap();
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSize(32, 32));
     EXPECT_EQ(picture.toImage().pixelColor(16, 16), QColor(255, 255, 0));
     EXPECT_EQ(picture.toImage().pixelColor(0, 0).alpha(), 0);
 
-    operations.setPicture({});
-    EXPECT_TRUE(window.图片框1->pixmap().isNull());
+    operations.setPicture(VerdictPicture::none);
+    EXPECT_TRUE(controls.图片框1->pixmap().isNull());
 }
 
 TEST_F(WidgetWindowTest, verdictPictureSaysWhichVerdictItShows)
 {
-    operations.setPicture(verdict_icons::correct());
-    EXPECT_EQ(window.图片框1->accessibleName(), QStringLiteral("笑脸：答对了"));
-    operations.setPicture(verdict_icons::wrong());
-    EXPECT_EQ(window.图片框1->accessibleName(), QStringLiteral("哭脸：答错了"));
-    operations.setPicture({});
-    EXPECT_EQ(window.图片框1->accessibleName(), QStringLiteral("没有判定"));
+    operations.setPicture(VerdictPicture::correct);
+    EXPECT_EQ(controls.图片框1->accessibleName(), QStringLiteral("笑脸：答对了"));
+    operations.setPicture(VerdictPicture::wrong);
+    EXPECT_EQ(controls.图片框1->accessibleName(), QStringLiteral("哭脸：答错了"));
+    operations.setPicture(VerdictPicture::none);
+    EXPECT_EQ(controls.图片框1->accessibleName(), QStringLiteral("没有判定"));
 }
 
-TEST(VerdictIconsTest, decodeThroughQtsIconReaderAsTwoFaces)
+TEST(VerdictPicturesTest, decodeThroughQtsIconReaderAsTwoFaces)
 {
-    const auto decode = [](std::span<const std::uint8_t> icon) {
-        return QImage::fromData(icon.data(), int(icon.size()), "ICO").convertToFormat(QImage::Format_ARGB32);
+    const auto decode = [](VerdictPicture picture) {
+        return verdictPixmap(picture).toImage().convertToFormat(QImage::Format_ARGB32);
     };
-    const QImage smile = decode(verdict_icons::correct());
-    const QImage frown = decode(verdict_icons::wrong());
+    const QImage smile = decode(VerdictPicture::correct);
+    const QImage frown = decode(VerdictPicture::wrong);
     for (const QImage &face : {smile, frown}) {
         ASSERT_EQ(face.size(), QSize(32, 32));
         EXPECT_EQ(face.pixelColor(16, 16), QColor(255, 255, 0));
@@ -105,19 +107,19 @@ TEST(VerdictIconsTest, decodeThroughQtsIconReaderAsTwoFaces)
 TEST_F(WidgetWindowTest, timerRunsOnlyWithAnInterval)
 {
     operations.setTimerInterval(1000);
-    EXPECT_TRUE(window.时钟1->isActive());
-    EXPECT_EQ(window.时钟1->interval(), 1000);
+    EXPECT_TRUE(controls.时钟1->isActive());
+    EXPECT_EQ(controls.时钟1->interval(), 1000);
     operations.setTimerInterval(0);
-    EXPECT_FALSE(window.时钟1->isActive());
+    EXPECT_FALSE(controls.时钟1->isActive());
 }
 
 TEST_F(WidgetWindowTest, checkMarksAreTheMenuItems)
 {
     operations.setChecked(MenuItem::题库3, true);
-    EXPECT_TRUE(window.题库3->isChecked());
+    EXPECT_TRUE(controls.题库3->isChecked());
     operations.setChecked(MenuItem::背景音乐, false);
     EXPECT_FALSE(operations.isChecked(MenuItem::背景音乐));
-    window.选择框1->setChecked(true);
+    controls.选择框1->setChecked(true);
     EXPECT_TRUE(operations.isNoCountdownChecked());
 }
 
