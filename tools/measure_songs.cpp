@@ -1,4 +1,4 @@
-// measure_songs [--lead=CH,CH] SONG.mid...
+// measure_songs [--sections] [--lead=CH,CH] SONG.mid...
 //
 // Renders each song as the program plays it (FluidSynth, the TimGM6mb
 // SoundFont, SDL2_mixer's gain) three times: whole, lead alone and backing
@@ -8,7 +8,8 @@
 // lead notes with backing above them and the widest bass leap.
 //
 // The lead plays on channels 0 and 1 unless --lead names others; it
-// applies to the files after it. Set TEASER_SOUNDFONT to use another font.
+// applies to the files after it, as does --sections, which adds the
+// loudness of every marked section. Set TEASER_SOUNDFONT to use another font.
 
 #include "audio/loudness.h"
 #include "audio/midi_notes.h"
@@ -22,6 +23,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <set>
 #include <sstream>
@@ -165,7 +167,35 @@ std::string fixed(double value)
     return text;
 }
 
-void measure(const std::string &path, const std::set<int> &lead, const std::string &soundFont)
+// Loudness of one stretch of a render, gated as the whole song is.
+double stretchLoudness(const audio::StereoAudio &audio, double from, double to)
+{
+    audio::StereoAudio part;
+    const auto first = static_cast<std::size_t>(from * audio.rate);
+    const auto last = std::min(audio.left.size(), static_cast<std::size_t>(to * audio.rate));
+    if (first >= last)
+        return -std::numeric_limits<double>::infinity();
+    part.left.assign(audio.left.begin() + static_cast<std::ptrdiff_t>(first),
+                     audio.left.begin() + static_cast<std::ptrdiff_t>(last));
+    part.right.assign(audio.right.begin() + static_cast<std::ptrdiff_t>(first),
+                      audio.right.begin() + static_cast<std::ptrdiff_t>(last));
+    return audio::integratedLoudness(part);
+}
+
+// Each marked section's loudness: whole, lead alone and backing alone.
+void printSections(const MidiSong &song, const audio::StereoAudio &whole, const audio::StereoAudio &lead,
+                   const audio::StereoAudio &backing)
+{
+    for (std::size_t i = 0; i < song.markers.size(); ++i) {
+        const double from = song.markers[i].seconds;
+        const double to = i + 1 < song.markers.size() ? song.markers[i + 1].seconds : song.seconds;
+        std::cout << "    " << song.markers[i].text << ": " << fixed(stretchLoudness(whole, from, to)) << " LUFS, lead "
+                  << fixed(stretchLoudness(lead, from, to)) << ", backing " << fixed(stretchLoudness(backing, from, to))
+                  << "\n";
+    }
+}
+
+void measure(const std::string &path, const std::set<int> &lead, const std::string &soundFont, bool sections)
 {
     const std::vector<std::uint8_t> bytes = audio::readFileBytes(path);
     const MidiSong song = audio::readMidiSong(bytes);
@@ -183,6 +213,8 @@ void measure(const std::string &path, const std::set<int> &lead, const std::stri
               << " dBFS | backing above lead on " << crossed.crossed << "/" << crossed.leadNotes << " notes (up to "
               << crossed.worst << " semitones) | widest bass leap " << widestBassLeap(song, lead) << " semitones"
               << std::endl;
+    if (sections)
+        printSections(song, whole, leadAlone, backing);
 }
 
 }
@@ -190,20 +222,23 @@ void measure(const std::string &path, const std::set<int> &lead, const std::stri
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: measure_songs [--lead=CH,CH] SONG.mid...\n";
+        std::cerr << "usage: measure_songs [--sections] [--lead=CH,CH] SONG.mid...\n";
         return 2;
     }
     const char *fromEnvironment = std::getenv("TEASER_SOUNDFONT");
     const std::string soundFont = fromEnvironment ? fromEnvironment : "/usr/share/sounds/sf2/TimGM6mb.sf2";
     std::set<int> lead{0, 1};
+    bool sections = false;
     std::cout << "song | loudness | lead - backing | last chord | loudness range | peak | crossings | bass\n";
     try {
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
             if (argument.rfind("--lead=", 0) == 0)
                 lead = parseChannels(argument.substr(7));
+            else if (argument == "--sections")
+                sections = true;
             else
-                measure(argument, lead, soundFont);
+                measure(argument, lead, soundFont, sections);
         }
     } catch (const std::exception &error) {
         std::cerr << "measure_songs: " << error.what() << '\n';

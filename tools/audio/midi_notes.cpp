@@ -80,7 +80,7 @@ struct RawNote {
 };
 
 void readTrack(Reader &reader, std::vector<RawNote> &notes, std::map<std::uint32_t, std::uint32_t> &tempos,
-               MidiSong &song)
+               MidiSong &song, const std::vector<std::uint8_t> &bytes)
 {
     std::map<std::pair<int, int>, std::vector<RawNote>> open;
     std::uint32_t tick = 0;
@@ -101,6 +101,10 @@ void readTrack(Reader &reader, std::vector<RawNote> &notes, std::map<std::uint32
             else if (type == 0x59 && length == 2) {
                 song.keySharps = static_cast<std::int8_t>(reader.byte());
                 song.minorKey = reader.byte() != 0;
+            } else if (type == 0x06) {
+                const auto begin = bytes.begin() + static_cast<std::ptrdiff_t>(at);
+                song.markers.push_back({tick, 0.0, std::string(begin, begin + length)});
+                reader.skip(length);
             } else if (type == 0x58 && length == 4) {
                 const int beats = reader.byte();
                 const int unitPower = reader.byte();
@@ -159,7 +163,7 @@ MidiSong readMidiSong(const std::vector<std::uint8_t> &bytes)
             throw std::runtime_error("chunk runs past the file");
         if (tag == 0x4D54726B) {
             Reader track(bytes, begin, begin + length);
-            readTrack(track, raw, tempos, song);
+            readTrack(track, raw, tempos, song, bytes);
         }
         header.skip(length);
     }
@@ -178,6 +182,8 @@ MidiSong readMidiSong(const std::vector<std::uint8_t> &bytes)
     std::sort(song.notes.begin(), song.notes.end(), [](const MidiNote &a, const MidiNote &b) {
         return std::tie(a.start, a.key, a.channel) < std::tie(b.start, b.key, b.channel);
     });
+    for (Marker &marker : song.markers)
+        marker.seconds = seconds(marker.tick);
     song.seconds = seconds(song.endTick);
     return song;
 }

@@ -18,6 +18,12 @@ struct MidiNote {
     double endSeconds;
 };
 
+struct Marker {
+    std::uint32_t tick;
+    double seconds;
+    std::string text;
+};
+
 struct MidiSong {
     int ticksPerQuarter = 480;
     int keySharps = 0; // from the key signature; negative for flats
@@ -26,6 +32,7 @@ struct MidiSong {
     std::uint32_t endTick = 0;
     double seconds = 0;
     std::vector<MidiNote> notes; // sorted by start, then key
+    std::vector<Marker> markers;
 };
 
 // Throws std::runtime_error on a file it cannot read.

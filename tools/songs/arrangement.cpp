@@ -46,14 +46,40 @@ Tick totalLength(const std::vector<MelodyEvent> &melody)
     return total;
 }
 
+// Velocity offsets of the levels, for the backing; the lead takes half.
+int levelVelocity(Level level)
+{
+    switch (level) {
+        case Level::p: return -12;
+        case Level::mp: return -6;
+        case Level::mf: return 0;
+        case Level::f: return 6;
+    }
+    return 0;
+}
+
+// Channel expression of the levels: about 4 dB from p to f, on top of the
+// velocities.
+int levelExpression(Level level)
+{
+    switch (level) {
+        case Level::p: return 100;
+        case Level::mp: return 110;
+        case Level::mf: return 119;
+        case Level::f: return 127;
+    }
+    return 127;
+}
+
 std::vector<Note> placeMelody(const std::vector<MelodyEvent> &melody, Tick start, int transpose, const Voice &voice,
-                              Tick bar)
+                              Level level, Tick bar)
 {
     std::vector<Note> notes;
     Tick at = start;
     for (const MelodyEvent &event : melody) {
         if (event.key)
-            notes.push_back({at, articulated(event.length), *event.key + transpose, voice.velocity + accent(at, bar)});
+            notes.push_back({at, articulated(event.length), *event.key + transpose,
+                             voice.velocity + levelVelocity(level) / 2 + accent(at, bar)});
         at += event.length;
     }
     return notes;
@@ -64,7 +90,7 @@ void appendPassMelody(Arrangement &arrangement, const Song &song, const Pass &pa
 {
     const Tick bar = barTicks(song.meter);
     auto append = [&](std::vector<Note> &target, const Voice &voice, int transpose) {
-        const std::vector<Note> placed = placeMelody(melody, start, transpose, voice, bar);
+        const std::vector<Note> placed = placeMelody(melody, start, transpose, voice, pass.level, bar);
         target.insert(target.end(), placed.begin(), placed.end());
     };
     switch (pass.lead) {
@@ -79,11 +105,22 @@ void appendPassMelody(Arrangement &arrangement, const Song &song, const Pass &pa
     }
 }
 
-// ---------------------------------------------------------------- accompaniment
+// ---------------------------------------------------------------- backing
 
 int placeAbove(int pitchClass, int lowest)
 {
     return lowest + ((pitchClass - lowest) % 12 + 12) % 12;
+}
+
+// The octave of `pitchClass` nearest `from`, kept within [lowest, highest].
+int placeNear(int pitchClass, int from, int lowest, int highest)
+{
+    int key = placeAbove(pitchClass, from - 6);
+    while (key > highest)
+        key -= 12;
+    while (key < lowest)
+        key += 12;
+    return key;
 }
 
 std::vector<int> closeVoicing(const Chord &chord, int lowest)
@@ -115,11 +152,59 @@ std::vector<int> patternKeys(char symbol, const Chord &chord, const Chord &next,
     }
 }
 
+// A smooth line's notes: each in the octave nearest the one before, so the
+// bass steps instead of leaping; an approach note leans on the next bass.
+int smoothKey(char symbol, const Chord &chord, const Chord &next, int lowest, int previous)
+{
+    const int highest = lowest + 16;
+    if (symbol == 'a')
+        return placeNear(next.bass, previous, lowest + 1, highest + 1) - 1;
+    const int key = patternKeys(symbol, chord, next, lowest).front();
+    return placeNear(key % 12, previous, lowest, highest);
+}
+
 std::size_t chordIndexAt(const std::vector<ChordSpan> &chords, Tick tick)
 {
     const auto after = std::upper_bound(chords.begin(), chords.end(), tick,
                                         [](Tick t, const ChordSpan &span) { return t < span.start; });
     return static_cast<std::size_t>(after - chords.begin()) - 1;
+}
+
+const PassSpan &passAt(const Arrangement &arrangement, Tick tick)
+{
+    for (const PassSpan &span : arrangement.passes)
+        if (tick < span.end)
+            return span;
+    return arrangement.passes.back();
+}
+
+// The lowest key of `notes` sounding in [start, end), or none.
+std::optional<int> lowestKeyIn(const std::vector<Note> &notes, Tick start, Tick end)
+{
+    std::optional<int> lowest;
+    for (const Note &note : notes)
+        if (note.start < end && note.start + note.length > start)
+            lowest = std::min(lowest.value_or(note.key), note.key);
+    return lowest;
+}
+
+// Keeps a chord part between the bass and the tune: a key that would reach
+// the melody drops an octave, one at or under the bass rises one, and one
+// that fits nowhere is left out.
+std::vector<int> betweenBassAndMelody(const std::vector<int> &keys, std::optional<int> melody, std::optional<int> bass,
+                                      int floor)
+{
+    std::vector<int> kept;
+    for (int key : keys) {
+        while (bass && key <= *bass)
+            key += 12;
+        while (melody && key >= *melody)
+            key -= 12;
+        const bool fits = key >= floor && (!bass || key > *bass);
+        if (fits && std::find(kept.begin(), kept.end(), key) == kept.end())
+            kept.push_back(key);
+    }
+    return kept;
 }
 
 struct Held {
@@ -129,38 +214,65 @@ struct Held {
     int velocity;
 };
 
-std::vector<Note> renderPart(const Part &part, const Arrangement &arrangement, Tick step, Tick bar)
+// The final bar holds one chord, the bass on its root: the song ends, and
+// loops, on a real cadence.
+char finalSymbol(const Part &part)
 {
-    if (part.pattern.size() * step % bar != 0)
-        throw std::invalid_argument("pattern of " + std::string(part.voice.name) + " is not whole bars");
+    return part.smooth ? '1' : 'x';
+}
+
+// `melody` and `bass` are the notes this part has to stay between; a smooth
+// part is the bass itself and only keeps under the melody.
+std::vector<Note> renderPart(const Part &part, const Arrangement &arrangement, const std::vector<Note> &melody,
+                             const std::vector<Note> &bass, Tick step, Tick bar)
+{
+    for (std::string_view pattern : part.patterns)
+        if (pattern.size() * step % bar != 0)
+            throw std::invalid_argument("pattern of " + std::string(part.voice.name) + " is not whole bars");
     std::vector<Note> notes;
     std::optional<Held> held;
+    int previous = part.lowestKey + 7;
     auto release = [&](Tick end) {
         if (!held)
             return;
-        for (const int key : held->keys)
+        const std::optional<int> under = part.smooth ? std::nullopt : lowestKeyIn(bass, held->start, held->start + 1);
+        const std::vector<int> keys =
+            betweenBassAndMelody(held->keys, lowestKeyIn(melody, held->start, end), under, part.lowestKey - 12);
+        for (const int key : keys)
             notes.push_back({held->start, end - held->start, key, held->velocity});
         held.reset();
     };
     const auto &chords = arrangement.chords;
+    const Tick finalBar = arrangement.length - bar;
     for (Tick tick = 0; tick < arrangement.length; tick += step) {
-        char symbol = part.pattern[(tick / step) % part.pattern.size()];
+        const PassSpan &span = passAt(arrangement, tick);
+        const std::string_view pattern = part.patterns[static_cast<std::size_t>(span.pass->role)];
+        char symbol = pattern.empty() ? '.' : pattern[((tick - span.start) / step) % pattern.size()];
+        if (tick >= finalBar)
+            symbol = tick == finalBar ? finalSymbol(part) : '-';
         const std::size_t index = chordIndexAt(chords, tick);
         // A held note re-strikes when the harmony moves under it.
         if (symbol == '-' && held && chords[index].start == tick)
             symbol = held->symbol;
+        if (symbol == '-' && !held)
+            symbol = '.';
         if (symbol == '-')
             continue;
         release(tick);
         if (symbol == '.')
             continue;
         const Chord &next = chords[(index + 1) % chords.size()].chord;
-        held = Held{tick, symbol, patternKeys(symbol, chords[index].chord, next, part.lowestKey),
-                    part.voice.velocity + accent(tick, bar)};
+        std::vector<int> keys = patternKeys(symbol, chords[index].chord, next, part.lowestKey);
+        if (part.smooth)
+            keys = {smoothKey(symbol, chords[index].chord, next, part.lowestKey, previous)};
+        previous = keys.front();
+        held = Held{tick, symbol, keys, part.voice.velocity + levelVelocity(span.pass->level) + accent(tick, bar)};
     }
     release(arrangement.length);
     return notes;
 }
+
+// ---------------------------------------------------------------- drums
 
 int drumVelocity(char hit, int base)
 {
@@ -172,38 +284,67 @@ int drumVelocity(char hit, int base)
     }
 }
 
-void playGrooveBar(const Groove &groove, Tick barStart, Tick step, Tick bar, int baseVelocity, std::vector<Note> &notes)
+void playGrooveBar(const Groove &groove, Tick barStart, Tick step, Tick bar, int baseVelocity, bool downbeatOnly,
+                   std::vector<Note> &notes)
 {
     for (const DrumLine &line : groove) {
         if (line.hits.size() * step != bar)
             throw std::invalid_argument("drum line is not one bar long");
-        for (std::size_t i = 0; i < line.hits.size(); ++i)
+        for (std::size_t i = 0; i < (downbeatOnly ? 1 : line.hits.size()); ++i)
             if (line.hits[i] != '.')
                 notes.push_back({barStart + static_cast<Tick>(i) * step, step / 2, line.key,
                                  drumVelocity(line.hits[i], baseVelocity)});
     }
 }
 
-// Each pass plays its groove; a fill ending swaps its last bar for the fill
-// and lands a crash on the next downbeat.
+bool changesRole(const Arrangement &arrangement, std::size_t pass)
+{
+    return pass + 1 < arrangement.passes.size() &&
+           arrangement.passes[pass + 1].pass->role != arrangement.passes[pass].pass->role;
+}
+
+// Each pass plays its role's groove. The last bar before a new role is the
+// fill, and a chorus lands with a crash; the song's last bar only sounds
+// its downbeat.
 std::vector<Note> renderDrums(const Song &song, const Arrangement &arrangement)
 {
     const Tick bar = barTicks(song.meter);
     std::vector<Note> notes;
-    bool crashDue = false;
-    for (const PassSpan &span : arrangement.passes) {
-        if (span.pass->groove >= song.grooves.size())
-            throw std::invalid_argument("no such groove");
-        if (crashDue)
-            notes.push_back({span.start, song.stepTicks, crashCymbal, song.drums.velocity + 10});
+    for (std::size_t p = 0; p < arrangement.passes.size(); ++p) {
+        const PassSpan &span = arrangement.passes[p];
+        const int velocity = song.drums.velocity + levelVelocity(span.pass->level);
+        if (p > 0 && changesRole(arrangement, p - 1) && span.pass->role == Role::chorus)
+            notes.push_back({span.start, song.stepTicks, crashCymbal, velocity + 10});
         for (Tick barStart = span.start; barStart < span.end; barStart += bar) {
-            const bool fillBar = span.pass->ending == Ending::fill && barStart + bar == span.end;
-            const Groove &groove = fillBar ? song.fill : song.grooves[span.pass->groove];
-            playGrooveBar(groove, barStart, song.stepTicks, bar, song.drums.velocity, notes);
+            const bool lastBar = barStart + bar == span.end;
+            const bool fillBar = lastBar && changesRole(arrangement, p) && !song.fill.empty();
+            const Groove &groove = fillBar ? song.fill : song.grooves[static_cast<std::size_t>(span.pass->role)];
+            playGrooveBar(groove, barStart, song.stepTicks, bar, velocity, barStart + bar == arrangement.length, notes);
         }
-        crashDue = span.pass->ending == Ending::fill;
     }
     return notes;
+}
+
+// Channel expression: each pass at its level, and over the last bar
+// before a change a ramp into the next level, a step every eighth.
+std::vector<ControlPoint> passExpression(const Arrangement &arrangement, Tick bar)
+{
+    std::vector<ControlPoint> points;
+    for (std::size_t p = 0; p < arrangement.passes.size(); ++p) {
+        const PassSpan &span = arrangement.passes[p];
+        const int level = levelExpression(span.pass->level);
+        if (points.empty() || points.back().value != level)
+            points.push_back({span.start, level});
+        if (p + 1 == arrangement.passes.size())
+            continue;
+        const int next = levelExpression(arrangement.passes[p + 1].pass->level);
+        const Tick rampStart = span.end - bar;
+        const Tick steps = bar / eighth;
+        for (Tick i = 1; i < steps && next != level; ++i)
+            points.push_back(
+                {rampStart + i * eighth, level + (next - level) * static_cast<int>(i) / static_cast<int>(steps)});
+    }
+    return points;
 }
 
 // Swung eighths: the first half of each beat stretches to two thirds.
@@ -252,18 +393,43 @@ Arrangement arrange(const Song &song)
     return arrangement;
 }
 
+const char *roleName(Role role)
+{
+    switch (role) {
+        case Role::intro: return "intro";
+        case Role::verse: return "verse";
+        case Role::chorus: return "chorus";
+        case Role::bridge: return "bridge";
+        case Role::ending: return "ending";
+    }
+    return "";
+}
+
 std::vector<VoiceNotes> renderVoices(const Song &song, const Arrangement &arrangement)
 {
     const Tick bar = barTicks(song.meter);
-    std::vector<VoiceNotes> voices{{&song.lead, 0, arrangement.lead}};
-    int channel = 1;
+    std::vector<Note> melody = arrangement.lead;
+    melody.insert(melody.end(), arrangement.secondLead.begin(), arrangement.secondLead.end());
+    // The tune swells and settles with the backing, so the song's arc is heard
+    // and the tune stays the same distance on top.
+    const std::vector<ControlPoint> expression = passExpression(arrangement, bar);
+    std::vector<VoiceNotes> voices{{&song.lead, leadChannel, arrangement.lead, expression}};
+    if (song.secondLead)
+        voices.push_back({&*song.secondLead, secondLeadChannel, arrangement.secondLead, expression});
+    // The bass first, so the chord parts can keep above it.
+    std::vector<Note> bass;
     for (const Part &part : song.parts)
-        voices.push_back({&part.voice, channel++, renderPart(part, arrangement, song.stepTicks, bar)});
-    if (!arrangement.secondLead.empty())
-        voices.push_back({&*song.secondLead, channel++, arrangement.secondLead});
+        if (part.smooth) {
+            const std::vector<Note> notes = renderPart(part, arrangement, melody, {}, song.stepTicks, bar);
+            bass.insert(bass.end(), notes.begin(), notes.end());
+        }
+    int channel = firstBackingChannel;
+    for (const Part &part : song.parts)
+        voices.push_back(
+            {&part.voice, channel++, renderPart(part, arrangement, melody, bass, song.stepTicks, bar), expression});
     if (channel > drumChannel)
         throw std::invalid_argument("too many parts in " + std::string(song.title));
-    voices.push_back({&song.drums, drumChannel, renderDrums(song, arrangement)});
+    voices.push_back({&song.drums, drumChannel, renderDrums(song, arrangement), expression});
     if (song.swing)
         for (VoiceNotes &voice : voices)
             applySwing(voice.notes);

@@ -1,5 +1,6 @@
 // Turns a song's sections and form into notes: the melody passes, the
-// accompaniment patterns over the chords, and the drum grooves.
+// backing patterns over the chords, the drum grooves and fills, and the
+// level of every pass.
 #pragma once
 
 #include "songs/notation.h"
@@ -30,15 +31,24 @@ struct Arrangement {
     std::vector<PassSpan> passes;
 };
 
+// A channel controller value from `tick` on.
+struct ControlPoint {
+    Tick tick;
+    int value;
+};
+
 struct VoiceNotes {
     const Voice *voice;
     int channel;
     std::vector<Note> notes;
+    std::vector<ControlPoint> expression; // empty: left at full
 };
 
 Tick barTicks(Meter meter);
 Arrangement arrange(const Song &song);
-// Every voice of the song with its channel: the lead first, the drums last.
+// Every voice of the song with its channel: the leads, the backing parts,
+// the drums.
 std::vector<VoiceNotes> renderVoices(const Song &song, const Arrangement &arrangement);
+const char *roleName(Role role);
 
 }

@@ -3,6 +3,7 @@
 #include "songs/arrangement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -101,14 +102,26 @@ Bytes tempo(int quarterBpm)
     return metaEvent(0x51, microseconds);
 }
 
-Track conductorTrack(const Song &song)
+// Markers name each pass by its role and section, for players and for
+// checking that every section ends on a cadence.
+Track conductorTrack(const Song &song, const Arrangement &arrangement)
 {
     Track track;
     track.add(0, metaEvent(0x03, textBytes(song.title)));
     track.add(0, timeSignature(song.meter));
     track.add(0, keySignature(song.key));
     track.add(0, tempo(song.quarterBpm));
+    for (const PassSpan &span : arrangement.passes)
+        track.add(span.start, metaEvent(0x06, textBytes(std::string(roleName(span.pass->role)) + " " +
+                                                        std::string(span.pass->section))));
     return track;
+}
+
+// Channel volume after the song's loudness trim; CC7 attenuates by about
+// 40 log10(value / 127) dB.
+int trimmedVolume(int volume, double trimDb)
+{
+    return std::clamp(static_cast<int>(std::lround(volume * std::pow(10.0, trimDb / 40.0))), 1, 127);
 }
 
 std::uint8_t status(int kind, int channel)
@@ -116,15 +129,22 @@ std::uint8_t status(int kind, int channel)
     return static_cast<std::uint8_t>(kind | channel);
 }
 
-Track voiceTrack(const Voice &voice, int channel, int reverb, const std::vector<Note> &notes)
+Track voiceTrack(const VoiceNotes &voiceNotes, const Song &song)
 {
+    const Voice &voice = *voiceNotes.voice;
+    const int channel = voiceNotes.channel;
+    const int reverb = song.reverb;
     Track track;
     track.add(0, metaEvent(0x03, textBytes(voice.name)));
     track.add(0, {status(0xC0, channel), dataByte(voice.program)});
-    track.add(0, {status(0xB0, channel), 7, dataByte(voice.volume)});
+    const bool lead = channel == leadChannel || channel == secondLeadChannel;
+    const double trimDb = song.trimDb + (lead ? 0.0 : song.backingDb);
+    track.add(0, {status(0xB0, channel), 7, dataByte(trimmedVolume(voice.volume, trimDb))});
+    for (const ControlPoint &point : voiceNotes.expression)
+        track.add(point.tick, {status(0xB0, channel), 11, dataByte(point.value)});
     track.add(0, {status(0xB0, channel), 10, dataByte(voice.pan)});
     track.add(0, {status(0xB0, channel), 91, dataByte(reverb)});
-    for (const Note &note : notes) {
+    for (const Note &note : voiceNotes.notes) {
         const std::uint8_t key = dataByte(note.key);
         track.add(note.start, {status(0x90, channel), key, dataByte(std::clamp(note.velocity, 1, 127))}, Track::noteOn);
         track.add(note.start + note.length, {status(0x80, channel), key, 64}, Track::noteOff);
@@ -137,9 +157,9 @@ Track voiceTrack(const Voice &voice, int channel, int reverb, const std::vector<
 Bytes midiFile(const Song &song)
 {
     const Arrangement arrangement = arrange(song);
-    std::vector<Track> tracks{conductorTrack(song)};
+    std::vector<Track> tracks{conductorTrack(song, arrangement)};
     for (const VoiceNotes &voice : renderVoices(song, arrangement))
-        tracks.push_back(voiceTrack(*voice.voice, voice.channel, song.reverb, voice.notes));
+        tracks.push_back(voiceTrack(voice, song));
 
     Bytes out = textBytes("MThd");
     appendBigEndian(out, 6, 4);
