@@ -248,9 +248,13 @@ std::vector<Note> renderPart(const Part &part, const Arrangement &arrangement, c
         const PassSpan &span = passAt(arrangement, tick);
         const std::string_view pattern = part.patterns[static_cast<std::size_t>(span.pass->role)];
         char symbol = pattern.empty() ? '.' : pattern[((tick - span.start) / step) % pattern.size()];
+        const std::size_t index = chordIndexAt(chords, tick);
+        // At the end of every section the bass lands on each chord's root and
+        // holds it, so the cadence is heard.
+        if (part.smooth && tick + bar >= span.end)
+            symbol = chords[index].start == tick || tick + bar == span.end ? '1' : '-';
         if (tick >= finalBar)
             symbol = tick == finalBar ? finalSymbol(part) : '-';
-        const std::size_t index = chordIndexAt(chords, tick);
         // A held note re-strikes when the harmony moves under it.
         if (symbol == '-' && held && chords[index].start == tick)
             symbol = held->symbol;
