@@ -1,4 +1,4 @@
-// measure_songs [--sections] [--lead=CH,CH] SONG.mid...
+// measure_songs [--sections] [--write=DIR] [--lead=CH,CH] SONG.mid...
 //
 // Renders each song as the program plays it (FluidSynth, the TimGM6mb
 // SoundFont, SDL2_mixer's gain) three times: whole, lead alone and backing
@@ -8,12 +8,14 @@
 // lead notes with backing above them and the widest bass leap.
 //
 // The lead plays on channels 0 and 1 unless --lead names others; it
-// applies to the files after it, as does --sections, which adds the
-// loudness of every marked section. Set TEASER_SOUNDFONT to use another font.
+// applies to the files after it, as do --sections, which adds the
+// loudness of every marked section, and --write, which saves each whole
+// render as a WAVE file in DIR for listening. Set TEASER_SOUNDFONT to use another font.
 
 #include "audio/loudness.h"
 #include "audio/midi_notes.h"
 #include "audio/song_render.h"
+#include "common/bytes.h"
 
 #include <algorithm>
 #include <array>
@@ -167,6 +169,32 @@ std::string fixed(double value)
     return text;
 }
 
+// The whole render as a 16-bit stereo WAVE file, for listening and sox.
+void writeWave(const audio::StereoAudio &audio, const std::filesystem::path &path)
+{
+    tools::Bytes samples;
+    for (std::size_t i = 0; i < audio.left.size(); ++i)
+        for (float sample : {audio.left[i], audio.right[i]})
+            tools::appendLittleEndian(
+                samples, static_cast<std::uint16_t>(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767.0f)), 2);
+    const auto rate = static_cast<std::uint32_t>(audio.rate);
+    tools::Bytes file;
+    tools::appendText(file, "RIFF");
+    tools::appendLittleEndian(file, static_cast<std::uint32_t>(36 + samples.size()), 4);
+    tools::appendText(file, "WAVEfmt ");
+    tools::appendLittleEndian(file, 16, 4);
+    tools::appendLittleEndian(file, 1, 2); // PCM
+    tools::appendLittleEndian(file, 2, 2); // stereo
+    tools::appendLittleEndian(file, rate, 4);
+    tools::appendLittleEndian(file, rate * 4, 4);
+    tools::appendLittleEndian(file, 4, 2);
+    tools::appendLittleEndian(file, 16, 2);
+    tools::appendText(file, "data");
+    tools::appendLittleEndian(file, static_cast<std::uint32_t>(samples.size()), 4);
+    tools::append(file, samples);
+    tools::writeFile(path, file);
+}
+
 // Loudness of one stretch of a render, gated as the whole song is.
 double stretchLoudness(const audio::StereoAudio &audio, double from, double to)
 {
@@ -195,8 +223,15 @@ void printSections(const MidiSong &song, const audio::StereoAudio &whole, const 
     }
 }
 
-void measure(const std::string &path, const std::set<int> &lead, const std::string &soundFont, bool sections)
+struct Options {
+    std::set<int> lead{0, 1};
+    bool sections = false;
+    std::string waveDirectory; // empty: write no renders
+};
+
+void measure(const std::string &path, const Options &options, const std::string &soundFont)
 {
+    const std::set<int> &lead = options.lead;
     const std::vector<std::uint8_t> bytes = audio::readFileBytes(path);
     const MidiSong song = audio::readMidiSong(bytes);
     const auto whole = audio::renderSong(bytes, soundFont, [](int) { return true; });
@@ -213,8 +248,11 @@ void measure(const std::string &path, const std::set<int> &lead, const std::stri
               << " dBFS | backing above lead on " << crossed.crossed << "/" << crossed.leadNotes << " notes (up to "
               << crossed.worst << " semitones) | widest bass leap " << widestBassLeap(song, lead) << " semitones"
               << std::endl;
-    if (sections)
+    if (options.sections)
         printSections(song, whole, leadAlone, backing);
+    if (!options.waveDirectory.empty())
+        writeWave(whole, std::filesystem::path(options.waveDirectory) /
+                             (std::filesystem::path(path).stem().string() + ".wav"));
 }
 
 }
@@ -222,23 +260,24 @@ void measure(const std::string &path, const std::set<int> &lead, const std::stri
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: measure_songs [--sections] [--lead=CH,CH] SONG.mid...\n";
+        std::cerr << "usage: measure_songs [--sections] [--write=DIR] [--lead=CH,CH] SONG.mid...\n";
         return 2;
     }
     const char *fromEnvironment = std::getenv("TEASER_SOUNDFONT");
     const std::string soundFont = fromEnvironment ? fromEnvironment : "/usr/share/sounds/sf2/TimGM6mb.sf2";
-    std::set<int> lead{0, 1};
-    bool sections = false;
+    Options options;
     std::cout << "song | loudness | lead - backing | last chord | loudness range | peak | crossings | bass\n";
     try {
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
             if (argument.rfind("--lead=", 0) == 0)
-                lead = parseChannels(argument.substr(7));
+                options.lead = parseChannels(argument.substr(7));
+            else if (argument.rfind("--write=", 0) == 0)
+                options.waveDirectory = argument.substr(8);
             else if (argument == "--sections")
-                sections = true;
+                options.sections = true;
             else
-                measure(argument, lead, soundFont, sections);
+                measure(argument, options, soundFont);
         }
     } catch (const std::exception &error) {
         std::cerr << "measure_songs: " << error.what() << '\n';
