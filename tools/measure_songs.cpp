@@ -59,8 +59,13 @@ std::string chordName(const std::set<int> &classes, int bass, bool flats)
         {"", {0, 4, 7}},     {"m", {0, 3, 7}}, {"7", {0, 4, 7, 10}}, {"maj7", {0, 4, 7, 11}}, {"m7", {0, 3, 7, 10}},
         {"6", {0, 4, 7, 9}}, {"5", {0, 7}},    {"", {0, 4}},         {"m", {0, 3}},
     };
-    for (const auto &[suffix, intervals] : qualities)
-        for (int root : classes) {
+    // The bass is tried first as the root, so C E G A over C reads C6.
+    std::vector<int> roots{bass};
+    for (int pitchClass : classes)
+        if (pitchClass != bass)
+            roots.push_back(pitchClass);
+    for (int root : roots)
+        for (const auto &[suffix, intervals] : qualities) {
             std::set<int> shifted;
             for (int pitchClass : classes)
                 shifted.insert((pitchClass - root + 12) % 12);
