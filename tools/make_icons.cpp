@@ -5,13 +5,14 @@
 // same shapes serve both the pixel-exact palette icons and the anti-aliased
 // program icon. Output is byte-for-byte deterministic.
 
+#include "common/bytes.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <cstddef>
-#include <fstream>
 #include <initializer_list>
 #include <iostream>
 #include <numbers>
@@ -21,30 +22,8 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void put_byte(Bytes& out, unsigned value) { out.push_back(static_cast<std::uint8_t>(value & 0xFFu)); }
-
-void put_le16(Bytes& out, unsigned value)
-{
-    put_byte(out, value);
-    put_byte(out, value >> 8);
-}
-
-void put_le32(Bytes& out, std::uint32_t value)
-{
-    put_le16(out, value & 0xFFFFu);
-    put_le16(out, value >> 16);
-}
-
-void put_be32(Bytes& out, std::uint32_t value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        put_byte(out, value >> shift);
-    }
-}
-
-void append(Bytes& out, const Bytes& more) { out.insert(out.end(), more.begin(), more.end()); }
+using tools::append;
+using tools::Bytes;
 
 // ---------------------------------------------------------------- geometry
 
@@ -147,17 +126,17 @@ struct IconEntry {
 Bytes bitmap_info_header(int size, int bits_per_pixel, std::uint32_t image_bytes)
 {
     Bytes out;
-    put_le32(out, 40);
-    put_le32(out, static_cast<std::uint32_t>(size));
-    put_le32(out, static_cast<std::uint32_t>(2 * size));  // XOR bitmap and AND mask stacked
-    put_le16(out, 1);
-    put_le16(out, static_cast<unsigned>(bits_per_pixel));
-    put_le32(out, 0);  // BI_RGB
-    put_le32(out, image_bytes);
-    put_le32(out, 0);
-    put_le32(out, 0);
-    put_le32(out, 0);
-    put_le32(out, 0);
+    tools::appendLittleEndian(out, 40, 4);
+    tools::appendLittleEndian(out, static_cast<std::uint32_t>(size), 4);
+    tools::appendLittleEndian(out, static_cast<std::uint32_t>(2 * size), 4);  // XOR bitmap and AND mask stacked
+    tools::appendLittleEndian(out, 1, 2);
+    tools::appendLittleEndian(out, static_cast<unsigned>(bits_per_pixel), 2);
+    tools::appendLittleEndian(out, 0, 4);  // BI_RGB
+    tools::appendLittleEndian(out, image_bytes, 4);
+    tools::appendLittleEndian(out, 0, 4);
+    tools::appendLittleEndian(out, 0, 4);
+    tools::appendLittleEndian(out, 0, 4);
+    tools::appendLittleEndian(out, 0, 4);
     return out;
 }
 
@@ -193,19 +172,19 @@ IconEntry icon_entry(int size, int bits_per_pixel, const Bytes& colour_table, co
 Bytes ico_file(const std::vector<IconEntry>& entries)
 {
     Bytes out;
-    put_le16(out, 0);
-    put_le16(out, 1);  // icon, not cursor
-    put_le16(out, static_cast<unsigned>(entries.size()));
+    tools::appendLittleEndian(out, 0, 2);
+    tools::appendLittleEndian(out, 1, 2);  // icon, not cursor
+    tools::appendLittleEndian(out, static_cast<unsigned>(entries.size()), 2);
     std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
     for (const IconEntry& entry : entries) {
-        put_byte(out, static_cast<unsigned>(entry.size));  // width and height; all our sizes fit a byte
-        put_byte(out, static_cast<unsigned>(entry.size));
-        put_byte(out, entry.bits_per_pixel == 4 ? 16u : 0u);
-        put_byte(out, 0);
-        put_le16(out, 1);
-        put_le16(out, static_cast<unsigned>(entry.bits_per_pixel));
-        put_le32(out, static_cast<std::uint32_t>(entry.resource.size()));
-        put_le32(out, offset);
+        tools::appendLittleEndian(out, static_cast<unsigned>(entry.size), 1);  // width and height; all our sizes fit a byte
+        tools::appendLittleEndian(out, static_cast<unsigned>(entry.size), 1);
+        tools::appendLittleEndian(out, entry.bits_per_pixel == 4 ? 16u : 0u, 1);
+        tools::appendLittleEndian(out, 0, 1);
+        tools::appendLittleEndian(out, 1, 2);
+        tools::appendLittleEndian(out, static_cast<unsigned>(entry.bits_per_pixel), 2);
+        tools::appendLittleEndian(out, static_cast<std::uint32_t>(entry.resource.size()), 4);
+        tools::appendLittleEndian(out, offset, 4);
         offset += static_cast<std::uint32_t>(entry.resource.size());
     }
     for (const IconEntry& entry : entries) {
@@ -279,7 +258,7 @@ IconEntry paletted_entry(const PalettedImage& image)
     Bytes colour_table;
     for (const Rgb& colour : palette) {
         for (const std::uint8_t byte : {colour.b, colour.g, colour.r, std::uint8_t{0}}) {
-            put_byte(colour_table, byte);
+            tools::appendLittleEndian(colour_table, byte, 1);
         }
     }
     return icon_entry(image.size, 4, colour_table, xor_bitmap, mask);
@@ -443,7 +422,7 @@ IconEntry true_colour_entry(const Canvas& canvas)
         for (int x = 0; x < canvas.size; ++x) {
             const Rgba8 p = pixel_at(canvas, x, y);
             for (const std::uint8_t byte : {p.b, p.g, p.r, p.a}) {
-                put_byte(xor_bitmap, byte);
+                tools::appendLittleEndian(xor_bitmap, byte, 1);
             }
         }
     }
@@ -479,11 +458,11 @@ std::uint32_t adler32(const Bytes& data)
 
 void put_chunk(Bytes& png, const char* type, const Bytes& data)
 {
-    put_be32(png, static_cast<std::uint32_t>(data.size()));
+    tools::appendBigEndian(png, static_cast<std::uint32_t>(data.size()), 4);
     const std::size_t type_start = png.size();
     png.insert(png.end(), type, type + 4);
     append(png, data);
-    put_be32(png, crc32(png, type_start));
+    tools::appendBigEndian(png, crc32(png, type_start), 4);
 }
 
 // A zlib stream of uncompressed deflate blocks.
@@ -495,33 +474,33 @@ Bytes zlib_stored(const Bytes& raw)
     do {
         const std::size_t length = std::min(max_block, raw.size() - done);
         const bool last = done + length == raw.size();
-        put_byte(out, last ? 1u : 0u);
-        put_le16(out, static_cast<unsigned>(length));
-        put_le16(out, static_cast<unsigned>(~length & 0xFFFFu));
+        tools::appendLittleEndian(out, last ? 1u : 0u, 1);
+        tools::appendLittleEndian(out, static_cast<unsigned>(length), 2);
+        tools::appendLittleEndian(out, static_cast<unsigned>(~length & 0xFFFFu), 2);
         out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(done),
                    raw.begin() + static_cast<std::ptrdiff_t>(done + length));
         done += length;
     } while (done < raw.size());
-    put_be32(out, adler32(raw));
+    tools::appendBigEndian(out, adler32(raw), 4);
     return out;
 }
 
 Bytes png_file(const Canvas& canvas)
 {
     Bytes header;
-    put_be32(header, static_cast<std::uint32_t>(canvas.size));
-    put_be32(header, static_cast<std::uint32_t>(canvas.size));
+    tools::appendBigEndian(header, static_cast<std::uint32_t>(canvas.size), 4);
+    tools::appendBigEndian(header, static_cast<std::uint32_t>(canvas.size), 4);
     for (const unsigned field : {8u, 6u, 0u, 0u, 0u}) {  // 8-bit RGBA, deflate, no filter, no interlace
-        put_byte(header, field);
+        tools::appendLittleEndian(header, field, 1);
     }
 
     Bytes scanlines;
     for (int y = 0; y < canvas.size; ++y) {
-        put_byte(scanlines, 0);  // filter: none
+        tools::appendLittleEndian(scanlines, 0, 1);  // filter: none
         for (int x = 0; x < canvas.size; ++x) {
             const Rgba8 p = pixel_at(canvas, x, y);
             for (const std::uint8_t byte : {p.r, p.g, p.b, p.a}) {
-                put_byte(scanlines, byte);
+                tools::appendLittleEndian(scanlines, byte, 1);
             }
         }
     }
@@ -537,11 +516,10 @@ Bytes png_file(const Canvas& canvas)
 
 bool write_file(const std::filesystem::path& path, const Bytes& bytes)
 {
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file) {
-        std::cerr << "make_icons: cannot write " << path << '\n';
+    try {
+        tools::writeFile(path, bytes);
+    } catch (const std::exception& error) {
+        std::cerr << "make_icons: " << error.what() << '\n';
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 // Checks the committed background songs in data/sound/ byte by byte: they
-// must be well-formed Standard MIDI Files that loop cleanly in any player.
+// must be well-formed Standard MIDI Files that loop cleanly in any player,
+// and their notes must keep the tune on top and end where a song can end.
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,11 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <numeric>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -274,6 +277,266 @@ TEST_P(SongFile, LastsBetweenOneAndTwoMinutes) {
 
 INSTANTIATE_TEST_SUITE_P(CommittedSongs, SongFile, ::testing::ValuesIn(songFiles),
                          [](const ::testing::TestParamInfo<std::string>& param) {
+                             return "song" + std::to_string(param.index);
+                         });
+
+// ---------------------------------------------------------------- note data
+// Channel 0 plays the lead, 1 a second lead, 2 to 8 the backing, 9 drums.
+
+struct SongNote {
+    int channel;
+    int key;
+    std::uint32_t start;
+    std::uint32_t end;
+};
+
+bool isLead(int channel)
+{
+    return channel == 0 || channel == 1;
+}
+
+bool isBacking(int channel)
+{
+    return channel >= 2 && channel != percussionChannel;
+}
+
+std::vector<SongNote> notesOf(const MidiFile &file)
+{
+    std::vector<SongNote> notes;
+    for (const Track &track : file.tracks) {
+        std::map<std::pair<int, int>, std::uint32_t> sounding;
+        for (const Event &event : track.events) {
+            const std::pair<int, int> id{event.channel(), event.status == 0xFF ? -1 : event.data.at(0)};
+            if (event.isNoteOn())
+                sounding[id] = event.tick;
+            else if (event.isNoteOff() && sounding.count(id)) {
+                notes.push_back({id.first, id.second, sounding[id], event.tick});
+                sounding.erase(id);
+            }
+        }
+    }
+    std::sort(notes.begin(), notes.end(),
+              [](const SongNote &a, const SongNote &b) { return std::tie(a.start, a.key) < std::tie(b.start, b.key); });
+    return notes;
+}
+
+struct Key {
+    int tonic; // pitch class
+    bool minor;
+};
+
+Key keyOf(const MidiFile &file)
+{
+    for (const Event &event : file.tracks.front().events)
+        if (event.isMeta(0x59)) {
+            const int sharps = static_cast<std::int8_t>(event.data.at(0));
+            const bool minor = event.data.at(1) != 0;
+            const int major = (sharps * 7 % 12 + 12) % 12;
+            return {minor ? (major + 9) % 12 : major, minor};
+        }
+    throw std::runtime_error("no key signature");
+}
+
+std::uint32_t barTicksOf(const MidiFile &file)
+{
+    for (const Event &event : file.tracks.front().events)
+        if (event.isMeta(0x58))
+            return static_cast<std::uint32_t>(event.data.at(0) * file.division * 4 >> event.data.at(1));
+    throw std::runtime_error("no time signature");
+}
+
+// Where each marked section starts, and the song's end as the last boundary.
+std::vector<std::uint32_t> sectionBoundaries(const MidiFile &file)
+{
+    std::vector<std::uint32_t> boundaries;
+    for (const Event &event : file.tracks.front().events)
+        if (event.isMeta(0x06))
+            boundaries.push_back(event.tick);
+    std::uint32_t end = 0;
+    for (const Track &track : file.tracks)
+        end = std::max(end, endTick(track));
+    boundaries.push_back(end);
+    return boundaries;
+}
+
+struct Harmony {
+    int bass = 128; // lowest backing key
+    std::set<int> pitchClasses;
+};
+
+// The backing sounding in [from, to).
+Harmony harmonyBetween(const std::vector<SongNote> &notes, std::uint32_t from, std::uint32_t to)
+{
+    Harmony harmony;
+    for (const SongNote &note : notes)
+        if (isBacking(note.channel) && note.start < to && note.end > from) {
+            harmony.bass = std::min(harmony.bass, note.key);
+            harmony.pitchClasses.insert(note.key % 12);
+        }
+    return harmony;
+}
+
+bool hasTriadOnBass(const Harmony &harmony)
+{
+    const int root = harmony.bass % 12;
+    const bool third = harmony.pitchClasses.count((root + 3) % 12) || harmony.pitchClasses.count((root + 4) % 12);
+    return third && harmony.pitchClasses.count((root + 7) % 12);
+}
+
+class SongNotes : public SongFile {
+protected:
+    void SetUp() override
+    {
+        SongFile::SetUp();
+        notes_ = notesOf(midi_);
+    }
+
+    std::vector<SongNote> notes_;
+};
+
+// A song that ends on an inversion or a passing chord does not sound ended,
+// and it loops from there.
+TEST_P(SongNotes, LastChordIsTheTonicInRootPosition)
+{
+    const std::vector<std::uint32_t> boundaries = sectionBoundaries(midi_);
+    const std::uint32_t end = boundaries.back();
+    const Harmony last = harmonyBetween(notes_, end - barTicksOf(midi_), end);
+    const Key key = keyOf(midi_);
+    ASSERT_LT(last.bass, 128) << "no backing in the last bar";
+    EXPECT_EQ(last.bass % 12, key.tonic) << "bass of the last chord";
+    EXPECT_TRUE(last.pitchClasses.count(key.tonic));
+    EXPECT_TRUE(last.pitchClasses.count((key.tonic + (key.minor ? 3 : 4)) % 12)) << "the tonic's third";
+    EXPECT_TRUE(last.pitchClasses.count((key.tonic + 7) % 12)) << "the tonic's fifth";
+}
+
+// The backing channel that plays lowest on average carries the bass.
+int bassChannel(const std::vector<SongNote> &notes)
+{
+    std::map<int, std::pair<double, int>> sums;
+    for (const SongNote &note : notes)
+        if (isBacking(note.channel)) {
+            sums[note.channel].first += note.key;
+            ++sums[note.channel].second;
+        }
+    int lowest = -1;
+    double lowestMean = 128;
+    for (const auto &[channel, sum] : sums)
+        if (sum.first / sum.second < lowestMean) {
+            lowestMean = sum.first / sum.second;
+            lowest = channel;
+        }
+    return lowest;
+}
+
+// Each section closes on a cadence: its last chord, from the bass's last
+// note to the section's end, is the tonic or the dominant over its root.
+TEST_P(SongNotes, EverySectionEndsOnTheTonicOrTheDominant)
+{
+    const std::vector<std::uint32_t> boundaries = sectionBoundaries(midi_);
+    ASSERT_GE(boundaries.size(), 4u) << "sections are marked";
+    const Key key = keyOf(midi_);
+    const int bass = bassChannel(notes_);
+    for (std::size_t i = 1; i < boundaries.size(); ++i) {
+        const SongNote *last = nullptr;
+        for (const SongNote &note : notes_)
+            if (note.channel == bass && note.start < boundaries[i])
+                last = &note;
+        ASSERT_NE(last, nullptr);
+        Harmony close = harmonyBetween(notes_, last->start, boundaries[i]);
+        close.bass = last->key;
+        const int degree = (close.bass % 12 - key.tonic + 12) % 12;
+        EXPECT_TRUE(degree == 0 || degree == 7) << "section " << i << " ends on degree " << degree;
+        EXPECT_TRUE(hasTriadOnBass(close)) << "section " << i << " ends without a chord over its bass at tick "
+                                           << last->start;
+    }
+}
+
+// The tune has to stay on top: no backing note may sound at or above the
+// melody note it plays under.
+TEST_P(SongNotes, BackingStaysUnderTheMelody)
+{
+    int leadNotes = 0;
+    for (const SongNote &melody : notes_) {
+        if (!isLead(melody.channel))
+            continue;
+        ++leadNotes;
+        for (const SongNote &other : notes_) {
+            if (isBacking(other.channel) && other.start < melody.end && other.end > melody.start) {
+                ASSERT_LT(other.key, melody.key) << "channel " << other.channel << " at tick " << other.start;
+            }
+        }
+    }
+    EXPECT_GT(leadNotes, 50);
+}
+
+// The bass is the lowest backing voice; it moves by step or small leap.
+TEST_P(SongNotes, BassMovesWithinAnOctave)
+{
+    std::map<int, std::vector<int>> keys;
+    for (const SongNote &note : notes_)
+        if (isBacking(note.channel))
+            keys[note.channel].push_back(note.key);
+    ASSERT_FALSE(keys.empty());
+    auto mean = [](const std::vector<int> &list) {
+        return std::accumulate(list.begin(), list.end(), 0.0) / static_cast<double>(list.size());
+    };
+    const auto bass = std::min_element(keys.begin(), keys.end(),
+                                       [&](const auto &a, const auto &b) { return mean(a.second) < mean(b.second); });
+    const std::vector<int> &line = bass->second;
+    for (std::size_t i = 1; i < line.size(); ++i)
+        ASSERT_LE(std::abs(line[i] - line[i - 1]), 12) << "bass note " << i;
+}
+
+// The same melody three sections running is a stuck record.
+TEST_P(SongNotes, NoPhraseComesThreeTimesInARow)
+{
+    const std::vector<std::uint32_t> boundaries = sectionBoundaries(midi_);
+    std::vector<std::vector<std::tuple<std::uint32_t, int, std::uint32_t>>> phrases;
+    for (std::size_t i = 0; i + 1 < boundaries.size(); ++i) {
+        phrases.emplace_back();
+        for (const SongNote &note : notes_)
+            if (isLead(note.channel) && note.start >= boundaries[i] && note.start < boundaries[i + 1])
+                phrases.back().emplace_back(note.start - boundaries[i], note.key, note.end - note.start);
+    }
+    for (std::size_t i = 2; i < phrases.size(); ++i)
+        EXPECT_FALSE(!phrases[i].empty() && phrases[i] == phrases[i - 1] && phrases[i] == phrases[i - 2])
+            << "sections " << i - 2 << " to " << i;
+}
+
+// Intro, verse, chorus, bridge and ending each have their own backing
+// rhythm: two sections in different roles never strike the same backing
+// channels on the same steps of the bar.
+TEST_P(SongNotes, EachRoleHasItsOwnBackingRhythm)
+{
+    std::vector<std::pair<std::string, std::uint32_t>> markers;
+    for (const Event &event : midi_.tracks.front().events)
+        if (event.isMeta(0x06))
+            markers.emplace_back(std::string(event.data.begin(), event.data.end()), event.tick);
+    const std::vector<std::uint32_t> boundaries = sectionBoundaries(midi_);
+    ASSERT_GE(markers.size(), 4u) << "sections are marked";
+    const std::uint32_t bar = barTicksOf(midi_);
+    std::vector<std::pair<std::string, std::set<std::pair<int, std::uint32_t>>>> rhythms;
+    for (std::size_t i = 0; i < markers.size(); ++i) {
+        const std::string role = markers[i].first.substr(0, markers[i].first.find(' '));
+        std::set<std::pair<int, std::uint32_t>> onsets;
+        for (const SongNote &note : notes_)
+            if (isBacking(note.channel) && note.start >= boundaries[i] && note.start < boundaries[i + 1])
+                onsets.emplace(note.channel, (note.start - boundaries[i]) % bar);
+        rhythms.emplace_back(role, onsets);
+    }
+    std::set<std::string> roles;
+    for (std::size_t i = 0; i < rhythms.size(); ++i) {
+        roles.insert(rhythms[i].first);
+        for (std::size_t j = i + 1; j < rhythms.size(); ++j)
+            if (rhythms[i].first != rhythms[j].first) {
+                EXPECT_NE(rhythms[i].second, rhythms[j].second) << markers[i].first << " and " << markers[j].first;
+            }
+    }
+    EXPECT_GE(roles.size(), 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(CommittedSongs, SongNotes, ::testing::ValuesIn(songFiles),
+                         [](const ::testing::TestParamInfo<std::string> &param) {
                              return "song" + std::to_string(param.index);
                          });
 
