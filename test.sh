@@ -35,17 +35,18 @@ echo "== Tests under the sanitizers"
 build_preset sanitize
 run_suite sanitize
 
-echo "== Fuzzing the bank reader and the go-to number (${TEASER_FUZZ_SECONDS:=60} s each)"
+echo "== Fuzzing the bank reader, the go-to number and the song check (${TEASER_FUZZ_SECONDS:=45} s each)"
 build_preset fuzz
-for fuzzer in bank_fuzzer:bank go_to_number_fuzzer:go_to; do
-  name=${fuzzer%%:*}
-  corpus="$root/build-fuzz/corpus/${fuzzer##*:}"
+# name:corpus:longest input (the song check's seeds are whole songs).
+for fuzzer in bank_fuzzer:bank:4096 go_to_number_fuzzer:go_to:4096 midi_check_fuzzer:midi:32768; do
+  IFS=: read -r name seeds longest <<<"$fuzzer"
+  corpus="$root/build-fuzz/corpus/$seeds"
   log="$root/build-fuzz/$name.log"
   mkdir -p "$corpus"
   status=0
   LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp" \
-    "$root/build-fuzz/fuzz/$name" -max_total_time="$TEASER_FUZZ_SECONDS" -max_len=4096 -print_final_stats=1 \
-    "$corpus" "$root/fuzz/corpus/${fuzzer##*:}" >"$log" 2>&1 || status=$?
+    "$root/build-fuzz/fuzz/$name" -max_total_time="$TEASER_FUZZ_SECONDS" -max_len="$longest" -print_final_stats=1 \
+    "$corpus" "$root/fuzz/corpus/$seeds" >"$log" 2>&1 || status=$?
   grep -E "^(Done|stat::number_of_executed_units)" "$log" | sed "s/^/$name: /"
   if [ "$status" -ne 0 ]; then
     tail -n 40 "$log" >&2

@@ -2,21 +2,22 @@
 
 #include "app/startup.h"
 #include "ui/event_bindings.h"
+#include "ui/event_guard.h"
+#include "ui/screen_placement.h"
 #include "ui/vista_or_fusion_style.h"
 
 #include <QTimer>
-#include <chrono>
 
 namespace teaser {
 
 namespace {
 
-constexpr std::chrono::milliseconds startUpAtTheLatest{500};
+const QPoint windowPlace(50, 50);
 
 }
 
-TeaserProgram::TeaserProgram(std::filesystem::path programDirectory)
-    : quiz_{state_, windowOperations_, playback_, std::move(programDirectory)}
+TeaserProgram::TeaserProgram(std::optional<std::filesystem::path> programDirectory)
+    : quiz_{state_, windowOperations_, playback_, programDirectory.value_or(std::filesystem::path())}
 {
 }
 
@@ -24,19 +25,20 @@ void TeaserProgram::start()
 {
     bindEvents(window_, quiz_);
     useVistaOrFusionStyle();
-    // The bank and the song load once the window is on screen: the window
-    // appears at once, and a bank that cannot be used is reported over it.
-    // A window that is not painted soon (hidden, or with no screen) starts
-    // all the same.
-    const auto startUpOnce = [this] {
-        if (startedUp_)
-            return;
-        startedUp_ = true;
-        RunStartUpSteps(quiz_);
-    };
-    QObject::connect(&window_, &MainWindow::firstPainted, &window_,
-                     [this, startUpOnce] { QTimer::singleShot(0, &window_, startUpOnce); });
-    QTimer::singleShot(startUpAtTheLatest, &window_, startUpOnce);
+    // Loading the bank takes microseconds and the song only asks the audio
+    // thread to start it, so the window is not held back.
+    const std::optional<Text> problem = guarded("start-up", [this] { return RunStartUpSteps(quiz_); });
+    moveOntoScreen(window_, windowPlace);
+    QObject::connect(&window_, &MainWindow::firstPainted, &window_, [this, problem] {
+        // Loading the SoundFont while the window paints for the first time
+        // would slow the paint down on a busy machine; the song can wait
+        // that long.
+        playback_.open();
+        // Now the window manager's frame is known.
+        moveOntoScreen(window_, window_.pos());
+        if (problem)
+            QTimer::singleShot(0, &window_, [this, problem] { windowOperations_.showMessage(MessageIcon::warning, *problem); });
+    });
     window_.show();
 }
 

@@ -7,17 +7,24 @@
 #include "ui/main_window.h"
 #include "ui/widget_window.h"
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 
 namespace teaser {
 
 class TeaserProgram {
 public:
-    explicit TeaserProgram(std::filesystem::path programDirectory);
+    // Without a program folder nothing is read, and the user is told.
+    explicit TeaserProgram(std::optional<std::filesystem::path> programDirectory);
 
-    // Binds the events, shows the window and, once it is painted, loads the
-    // first bank and starts the default song.
+    // Binds the events, loads the first bank, starts the default song and
+    // shows the window: the first click finds the bank in place. What went
+    // wrong on the way is said once the window is on screen.
     void start();
+
+    // See MixerPlayback::shutDown.
+    bool stopSound(std::chrono::milliseconds patience) { return playback_.shutDown(patience); }
 
     MainWindow &window() { return window_; }
     QuizContext &quiz() { return quiz_; }
@@ -26,9 +33,8 @@ private:
     QuizState state_; // created first, released last
     MainWindow window_;
     WidgetWindow windowOperations_{window_};
-    MixerPlayback playback_;
+    MixerPlayback playback_{debianMixerOptions(), MixerPlayback::Opening::whenAsked};
     QuizContext quiz_;
-    bool startedUp_ = false;
 };
 
 }

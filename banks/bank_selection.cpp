@@ -4,17 +4,23 @@
 
 namespace teaser {
 
-bool LoadBank(QuizContext &quiz, const std::filesystem::path &path)
+std::optional<Text> loadBankInto(QuizState &state, const std::filesystem::path &path)
 {
     BankResult result = readBank(path);
-    if (const auto *error = std::get_if<BankError>(&result)) {
-        quiz.window.showMessage(MessageIcon::warning, bankErrorMessage(path, *error));
-        return false;
-    }
+    if (const auto *error = std::get_if<BankError>(&result))
+        return bankErrorMessage(path, *error);
     auto &content = std::get<BankContent>(result);
-    quiz.state.bankLines = std::move(content.lines);
-    quiz.state.questionCount = content.count;
-    return true;
+    state.bankLines = std::move(content.lines);
+    state.questionCount = content.count;
+    return std::nullopt;
+}
+
+bool LoadBank(QuizContext &quiz, const std::filesystem::path &path)
+{
+    const std::optional<Text> problem = loadBankInto(quiz.state, path);
+    if (problem)
+        quiz.window.showMessage(MessageIcon::warning, *problem);
+    return !problem;
 }
 
 void SelectBank(QuizContext &quiz, Bank bank)

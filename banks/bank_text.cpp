@@ -1,9 +1,10 @@
 #include "banks/bank_text.h"
 
+#include "core/whole_file.h"
+
 #include <cstring>
 #include <limits>
-#include <fstream>
-#include <system_error>
+#include <new>
 
 namespace teaser {
 
@@ -27,43 +28,69 @@ bool hasForeignLineEnds(std::string_view bytes)
            && bytes.find_first_of("\r\n") != std::string_view::npos;
 }
 
-std::variant<ByteBuffer, BankProblem> readWholeFile(const std::filesystem::path &path)
+BankProblem bankProblem(FileProblem problem)
 {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status))
+    switch (problem) {
+    case FileProblem::missing:
         return BankProblem::missing;
-    if (!std::filesystem::is_regular_file(status))
+    case FileProblem::linkLoop:
+        return BankProblem::linkLoop;
+    case FileProblem::permissionDenied:
+        return BankProblem::permissionDenied;
+    case FileProblem::notAFile:
         return BankProblem::notAFile;
-    const auto size = std::filesystem::file_size(path, error);
-    if (error)
+    case FileProblem::unreadable:
         return BankProblem::unreadable;
-    if (size > TextList::maxBytes)
+    case FileProblem::tooLarge:
         return BankProblem::tooLarge;
+    case FileProblem::outOfMemory:
+        return BankProblem::outOfMemory;
+    }
+    return BankProblem::unreadable;
+}
 
-    std::ifstream file(path, std::ios::binary);
-    ByteBuffer bytes(size);
-    if (!file.read(bytes.data(), std::streamsize(size)))
-        return BankProblem::unreadable;
-    // The file may have grown since its size was taken; a bank is what it held then.
-    return bytes;
+// The first line, as the count line, up to its CR LF.
+std::string_view firstLine(std::string_view bytes)
+{
+    return bytes.substr(0, bytes.find("\r\n"));
+}
+
+BankResult cutIntoLines(ByteBuffer bytes, std::int32_t count)
+{
+    BankContent bank{TextList::fromCrLfText(std::move(bytes)), count};
+    bank.lines.removeFirst();
+    const auto pairs = std::int64_t(bank.lines.size() / 2);
+    if (pairs < count)
+        return BankError{BankProblem::tooFewLines, count, pairs};
+    // Only the lines that are shown: those after the last answer never are.
+    for (std::size_t position = 1; position <= 2 * std::size_t(count); ++position) {
+        if (const std::size_t length = bank.lines.at(position).size(); length > maxLineBytes)
+            return BankError{.problem = BankProblem::lineTooLong,
+                             .line = std::int64_t(position) + 1,
+                             .bytes = length};
+    }
+    return bank;
 }
 
 }
 
 BankResult parseBank(ByteBuffer bytes)
 {
-    if (bytes.size() == 0)
+    const std::string_view text = bytes.view();
+    if (text.empty())
         return BankError{BankProblem::empty};
-    if (bytes.size() > TextList::maxBytes)
-        return BankError{BankProblem::tooLarge};
-    if (std::memchr(bytes.data(), '\0', bytes.size()))
+    if (text.size() > maxBankBytes)
+        return BankError{.problem = BankProblem::tooLarge, .bytes = text.size()};
+    if (text.starts_with("\xEF\xBB\xBF"))
+        return BankError{BankProblem::utf8Bom};
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        return BankError{BankProblem::utf16};
+    if (std::memchr(text.data(), '\0', text.size()))
         return BankError{BankProblem::zeroByte};
-    if (hasForeignLineEnds(bytes.view()))
+    if (hasForeignLineEnds(text))
         return BankError{BankProblem::notCrLf};
 
-    BankContent bank{TextList::fromCrLfText(std::move(bytes))};
-    const std::string_view countLine = bank.lines.at(1);
+    const std::string_view countLine = firstLine(text);
     if (!isPlainDecimal(countLine))
         return BankError{BankProblem::countNotNumber};
     std::int64_t count = 0;
@@ -74,26 +101,28 @@ BankResult parseBank(ByteBuffer bytes)
     }
     if (count == 0)
         return BankError{BankProblem::noQuestions};
-
-    bank.lines.removeFirst();
-    const auto pairs = std::int64_t(bank.lines.size() / 2);
-    if (pairs < count)
-        return BankError{BankProblem::tooFewLines, count, pairs};
-    bank.count = std::int32_t(count);
-    return bank;
+    try {
+        return cutIntoLines(std::move(bytes), std::int32_t(count));
+    } catch (const std::bad_alloc &) {
+        return BankError{BankProblem::outOfMemory};
+    }
 }
 
 BankResult parseBank(std::string_view bytes)
 {
-    return parseBank(ByteBuffer::copyOf(bytes));
+    try {
+        return parseBank(ByteBuffer::copyOf(bytes));
+    } catch (const std::bad_alloc &) {
+        return BankError{BankProblem::outOfMemory};
+    }
 }
 
 BankResult readBank(const std::filesystem::path &path)
 {
-    auto bytes = readWholeFile(path);
-    if (const auto *problem = std::get_if<BankProblem>(&bytes))
-        return BankError{*problem};
-    return parseBank(std::move(std::get<ByteBuffer>(bytes)));
+    FileResult file = readWholeFile(path, maxBankBytes);
+    if (const auto *error = std::get_if<FileError>(&file))
+        return BankError{.problem = bankProblem(error->problem), .bytes = error->size};
+    return parseBank(std::move(std::get<ByteBuffer>(file)));
 }
 
 }

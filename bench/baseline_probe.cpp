@@ -12,5 +12,5 @@ int main(int argc, char *argv[])
     teaser::MainWindow window;
     teaser::useVistaOrFusionStyle();
     window.show();
-    return teaser::bench::runProbe(argc, argv, window, [] {});
+    return teaser::bench::runProbe(argc, argv, window, [] {}, [] { return true; });
 }

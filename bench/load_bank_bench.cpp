@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -27,6 +28,40 @@ const std::filesystem::path &millionQuestionBank()
     return path;
 }
 
+// The largest bank accepted, made of the smallest lines: the worst case for
+// the line index. One question, then empty lines up to the size limit.
+const std::filesystem::path &largestAcceptedBank()
+{
+    static const std::filesystem::path path = [] {
+        const auto file = std::filesystem::temp_directory_path() / "teaser-bench-largest.dat";
+        std::ofstream out(file, std::ios::binary);
+        const std::string head = "1\r\nQ\r\nA\r\n";
+        out << head;
+        const std::string emptyLines(std::size_t(1) << 20, '\n');
+        std::string block;
+        for (std::size_t i = 0; i < emptyLines.size() / 2; ++i)
+            block += "\r\n";
+        for (std::size_t written = head.size(); written + block.size() <= teaser::maxBankBytes; written += block.size())
+            out << block;
+        return file;
+    }();
+    return path;
+}
+
+long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kilobytes = 0;
+            status >> kilobytes;
+            return kilobytes;
+        }
+    }
+    return -1;
+}
+
 void loadBank(benchmark::State &state, const std::filesystem::path &path)
 {
     for (auto _ : state) {
@@ -46,6 +81,21 @@ void BM_LoadBank_millionQuestions(benchmark::State &state)
     loadBank(state, millionQuestionBank());
 }
 
+void BM_LoadBank_largestAccepted(benchmark::State &state)
+{
+    const auto size = double(std::filesystem::file_size(largestAcceptedBank()));
+    double memory = 0;
+    for (auto _ : state) {
+        const long before = residentKilobytes();
+        auto bank = teaser::readBank(largestAcceptedBank());
+        if (!std::holds_alternative<teaser::BankContent>(bank))
+            state.SkipWithError("the largest bank was refused");
+        memory = std::max(memory, double(residentKilobytes() - before) * 1024 / size);
+        benchmark::DoNotOptimize(bank);
+    }
+    state.counters["memory_per_byte"] = memory;
+}
+
 void BM_WcL_millionQuestions(benchmark::State &state)
 {
     const std::string command = "wc -l < '" + millionQuestionBank().string() + "' > /dev/null";
@@ -60,5 +110,6 @@ void BM_WcL_millionQuestions(benchmark::State &state)
 BENCHMARK(BM_LoadBank_hao2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadBank_millionQuestions)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WcL_millionQuestions)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadBank_largestAccepted)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

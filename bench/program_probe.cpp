@@ -9,11 +9,13 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    teaser::TeaserProgram program(TEASER_PROGRAM_DIR);
+    teaser::TeaserProgram program(std::filesystem::path(TEASER_PROGRAM_DIR));
     program.start();
     // Idle: music off, a question on screen and its countdown running.
-    return teaser::bench::runProbe(argc, argv, program.window(), [&program] {
+    const auto prepareIdle = [&program] {
         teaser::ToggleMusic(program.quiz());
         teaser::NextQuestion(program.quiz());
-    });
+    };
+    return teaser::bench::runProbe(argc, argv, program.window(), prepareIdle,
+                                   [&program] { return program.quiz().state.currentNumber == 1; });
 }

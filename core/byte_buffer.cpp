@@ -16,7 +16,7 @@ constexpr std::size_t hugePage = std::size_t(2) << 20;
 
 // Large buffers are laid on huge pages where the system offers them: a
 // 100 MB bank then costs fifty page faults instead of twenty-five thousand.
-char *allocate(std::size_t size)
+char *allocateBytes(std::size_t size)
 {
 #ifdef __linux__
     if (size >= 2 * hugePage) {
@@ -27,10 +27,7 @@ char *allocate(std::size_t size)
         }
     }
 #endif
-    void *bytes = std::malloc(size == 0 ? 1 : size);
-    if (!bytes)
-        throw std::bad_alloc();
-    return static_cast<char *>(bytes);
+    return static_cast<char *>(std::malloc(size == 0 ? 1 : size));
 }
 
 }
@@ -40,18 +37,39 @@ void ByteBuffer::Free::operator()(char *bytes) const
     std::free(bytes);
 }
 
-ByteBuffer::ByteBuffer(std::size_t size)
-    : data_(allocate(size))
-    , size_(size)
+std::optional<ByteBuffer> ByteBuffer::allocate(std::size_t size)
 {
+    ByteBuffer buffer;
+    buffer.data_.reset(allocateBytes(size));
+    if (!buffer.data_)
+        return std::nullopt;
+    buffer.size_ = size;
+    return buffer;
 }
 
 ByteBuffer ByteBuffer::copyOf(std::string_view bytes)
 {
-    ByteBuffer buffer(bytes.size());
+    auto buffer = allocate(bytes.size());
+    if (!buffer)
+        throw std::bad_alloc();
     if (!bytes.empty())
-        std::memcpy(buffer.data(), bytes.data(), bytes.size());
-    return buffer;
+        std::memcpy(buffer->data(), bytes.data(), bytes.size());
+    return std::move(*buffer);
+}
+
+bool ByteBuffer::resize(std::size_t size)
+{
+    if (!data_)
+        return (*this = allocate(size).value_or(ByteBuffer())).data_ != nullptr;
+    // Memory from aligned_alloc may be passed to realloc; it only loses the
+    // huge-page alignment, which a resized buffer no longer needs.
+    void *bytes = std::realloc(data_.get(), size == 0 ? 1 : size);
+    if (!bytes)
+        return false;
+    data_.release();
+    data_.reset(static_cast<char *>(bytes));
+    size_ = size;
+    return true;
 }
 
 }

@@ -19,7 +19,11 @@ public:
     TextList() = default;
 
     // Cuts text into lines at every CR LF, which ends a line and is dropped; a
-    // lone CR or LF stays inside its line. Precondition: size <= maxBytes.
+    // lone CR or LF stays inside its line. The line index takes four bytes a
+    // line, two bytes of text at least, so the list costs at most three times
+    // the text.
+    // Precondition: size <= maxBytes. Throws std::bad_alloc when the index
+    // cannot be had.
     static TextList fromCrLfText(ByteBuffer text);
 
     std::size_t size() const { return starts_.empty() ? 0 : starts_.size() - 1 - first_; }

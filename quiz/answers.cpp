@@ -23,6 +23,13 @@ void ShowAnswer(QuizContext &quiz)
 
 void JudgeGuess(QuizContext &quiz)
 {
+    // With no question on screen there is nothing to be right or wrong
+    // about; say so, as the go-to box does, and leave everything as it is.
+    if (quiz.state.currentNumber == 0) {
+        quiz.window.showMessage(MessageIcon::information, quiz.state.questionCount < 1 ? texts::noQuestionsInBank()
+                                                                                      : texts::noQuestionYet());
+        return;
+    }
     const TypedText guess = quiz.window.text(TextBox::答案);
     quiz.window.setText(TextBox::编辑框1, guess.gbk);
     // A typed character with no GBK form came through as "?", which must

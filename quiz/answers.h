@@ -10,6 +10,7 @@ void RevealAnswer(QuizContext &quiz);
 // 按钮5 "看答案".
 void ShowAnswer(QuizContext &quiz);
 // 按钮1 "提交": the guess is right only when it is the answer byte for byte.
+// Before any question is shown it only says that there is none yet.
 void JudgeGuess(QuizContext &quiz);
 
 }

@@ -1,7 +1,6 @@
 #include "quiz/go_to_number.h"
 
 #include <charconv>
-#include <cmath>
 #include <string>
 
 namespace teaser {
@@ -73,7 +72,7 @@ bool isDecimalNumber(std::string_view text)
 
 }
 
-std::optional<std::int32_t> goToNumber(std::string_view gbk)
+std::optional<std::int32_t> goToNumber(std::string_view gbk, std::int32_t questionCount)
 {
     const auto ascii = toAsciiDigits(gbk);
     if (!ascii)
@@ -87,10 +86,9 @@ std::optional<std::int32_t> goToNumber(std::string_view gbk)
 
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec != std::errc() || !(std::fabs(value) < 0x1p63))
+    if (result.ec != std::errc() || !(value >= 1.0 && value < double(questionCount) + 1.0))
         return std::nullopt;
-    const auto whole = static_cast<std::int64_t>(value);
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(whole));
+    return static_cast<std::int32_t>(value);
 }
 
 }

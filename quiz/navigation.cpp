@@ -41,7 +41,7 @@ std::int32_t drawQuestionNumber(QuizContext &quiz)
 Text goToRangeMessage(std::int32_t questionCount)
 {
     if (questionCount < 1)
-        return encodeGbk(QStringLiteral("当前题库里没有题目。")).bytes;
+        return texts::noQuestionsInBank();
     return encodeGbk(QStringLiteral("请输入 1 到 %1 之间的题号。").arg(questionCount)).bytes;
 }
 
@@ -136,7 +136,7 @@ void RandomQuestion(QuizContext &quiz)
 void GoToNumber(QuizContext &quiz)
 {
     const TypedText typed = quiz.window.text(TextBox::编辑框2);
-    const auto n = typed.exact ? goToNumber(typed.gbk) : std::nullopt;
+    const auto n = typed.exact ? goToNumber(typed.gbk, quiz.state.questionCount) : std::nullopt;
     if (!n || !questionAt(quiz.state, *n)) {
         quiz.window.showMessage(MessageIcon::information, goToRangeMessage(quiz.state.questionCount));
         return;

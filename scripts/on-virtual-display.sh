@@ -7,6 +7,7 @@
 # and refuses whoever connects during the reset.
 # The command finds the server's pid in TEASER_XVFB_PID and its log in
 # TEASER_XVFB_LOG, to say what became of the display when something fails.
+# TEASER_XVFB_SCREEN sets the screen (1024x768x24 unless set).
 set -euo pipefail
 
 log=$(mktemp)
@@ -17,7 +18,7 @@ trap '[ -z "$server" ] || { kill "$server" 2>/dev/null; wait "$server" 2>/dev/nu
 # start_server: starts Xvfb and waits up to 10 s for it to report its display.
 start_server() {
   : >"$ready"
-  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$ready" 2>>"$log" & server=$!
+  Xvfb -displayfd 3 -noreset -screen 0 "${TEASER_XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$ready" 2>>"$log" & server=$!
   for _ in $(seq 100); do
     [ -s "$ready" ] && return 0
     kill -0 "$server" 2>/dev/null || break

@@ -5,6 +5,7 @@
 #include "quiz/countdown.h"
 #include "quiz/navigation.h"
 #include "sound/music_menu.h"
+#include "ui/event_guard.h"
 #include "ui/main_window.h"
 #include "ui/window_parts.h"
 
@@ -30,7 +31,7 @@ void onChoose(QAction *item, Handler handler)
     QObject::connect(item, &QAction::triggered, item, [item, handler](bool checked) {
         if (item->isCheckable())
             item->setChecked(!checked);
-        handler();
+        guarded("a menu item", handler);
     });
 }
 
@@ -38,16 +39,18 @@ void onChoose(QAction *item, Handler handler)
 
 void bindEvents(MainWindow &window, QuizContext &quiz)
 {
-    const auto run = [&quiz](void (*handler)(QuizContext &)) { return [&quiz, handler] { handler(quiz); }; };
-    onClick(window, Button::按钮4, run(RandomQuestion));
-    onClick(window, Button::按钮7, run(FirstQuestion));
-    onClick(window, Button::按钮2, run(PreviousQuestion));
-    onClick(window, Button::按钮3, run(NextQuestion));
-    onClick(window, Button::按钮8, run(LastQuestion));
-    onClick(window, Button::按钮6, run(GoToNumber));
-    onClick(window, Button::按钮5, run(ShowAnswer));
-    onClick(window, Button::按钮1, run(JudgeGuess));
-    QObject::connect(window.countdownTimer(), &QTimer::timeout, &window, run(CountdownTick));
+    const auto run = [&quiz](const char *what, void (*handler)(QuizContext &)) {
+        return [&quiz, what, handler] { guarded(what, [&] { handler(quiz); }); };
+    };
+    onClick(window, Button::按钮4, run("Random question", RandomQuestion));
+    onClick(window, Button::按钮7, run("First question", FirstQuestion));
+    onClick(window, Button::按钮2, run("Previous question", PreviousQuestion));
+    onClick(window, Button::按钮3, run("Next question", NextQuestion));
+    onClick(window, Button::按钮8, run("Last question", LastQuestion));
+    onClick(window, Button::按钮6, run("Go to number", GoToNumber));
+    onClick(window, Button::按钮5, run("Show answer", ShowAnswer));
+    onClick(window, Button::按钮1, run("Judge guess", JudgeGuess));
+    QObject::connect(window.countdownTimer(), &QTimer::timeout, &window, run("Countdown tick", CountdownTick));
 
     onClick(window, Button::按钮10, [&window] { window.popUp(PopUpMenu::题库); });
     onClick(window, Button::按钮11, [&window] { window.popUp(PopUpMenu::音乐); });

@@ -99,6 +99,8 @@ void WidgetWindow::showMessage(MessageIcon icon, std::string_view gbk)
 {
     QMessageBox box(icon == MessageIcon::warning ? QMessageBox::Warning : QMessageBox::Information,
                     window_.windowTitle(), decodeGbk(gbk), QMessageBox::Ok, &window_);
+    // A message may name a path, and a path may look like markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

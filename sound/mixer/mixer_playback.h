@@ -1,17 +1,18 @@
 // The playback service over SDL2_mixer: cues mix over a looping song.
+//
+// Every call into SDL happens on the service's own audio thread, which opens
+// the device, loads the SoundFont, reads the files and plays them. The
+// caller only hands over a request and never waits, whatever the device or
+// the files do: opening the device takes up to a few hundred milliseconds,
+// and the mixer's lock may be held for as long as the synthesizer renders.
 #pragma once
 
 #include "core/playback.h"
 
-#include <array>
+#include <chrono>
 #include <filesystem>
-#include <map>
 #include <memory>
-#include <optional>
 #include <vector>
-
-struct Mix_Chunk;
-struct _Mix_Music;
 
 namespace teaser {
 
@@ -27,46 +28,40 @@ MixerOptions debianMixerOptions();
 
 class MixerPlayback final : public PlaybackService {
 public:
-    explicit MixerPlayback(MixerOptions options = debianMixerOptions());
+    // When the audio thread opens the device: at once, or when open() says
+    // so (the program waits for its window's first paint, which loading
+    // the SoundFont at the same time would slow down on a busy machine).
+    enum class Opening { atOnce, whenAsked };
+
+    // Starts the audio thread. Sounds asked for before the device is open
+    // play as soon as it is.
+    explicit MixerPlayback(MixerOptions options = debianMixerOptions(), Opening opening = Opening::atOnce);
+    // Stops, waiting a few seconds at most (see shutDown).
     ~MixerPlayback() override;
     MixerPlayback(const MixerPlayback &) = delete;
     MixerPlayback &operator=(const MixerPlayback &) = delete;
 
-    // Opens the audio device now rather than at the first sound.
+    // Lets the audio thread open the device, when it was made to wait.
     void open();
 
     void PlaySound(const SoundSource &source, bool loop) override;
     void StopSound() override;
 
-    // Whether a usable audio device was opened.
-    bool isOpen();
+    // Waits until the device is open or known to be missing (or the service
+    // shut down before it could open), and says whether it is open. For tests
+    // and probes; the program never waits.
+    bool waitUntilReady();
+
+    // Stops every sound and closes the device. False when the audio thread
+    // did not finish within `patience`: it is then left to end with the
+    // process, and the process should end without waiting for it.
+    bool shutDown(std::chrono::milliseconds patience);
 
 private:
-    struct ChunkDeleter {
-        void operator()(Mix_Chunk *chunk) const;
-    };
-    struct MusicDeleter {
-        void operator()(_Mix_Music *music) const;
-    };
-    using ChunkPtr = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
-    using MusicPtr = std::unique_ptr<_Mix_Music, MusicDeleter>;
+    struct Shared;
+    static void runAudioThread(const std::shared_ptr<Shared> &shared);
 
-    static constexpr int channelCount = 8;
-
-    bool ensureOpen();
-    void chooseMidiBackend();
-    void playChunk(ChunkPtr chunk);
-    void playCachedChunk(std::span<const std::uint8_t> bytes);
-    void playMusic(const std::filesystem::path &path, bool loop);
-    void warnOnce(const char *what);
-
-    MixerOptions options_;
-    std::optional<bool> opened_;
-    // Chunks loaded from files, each kept alive until its channel is reused.
-    std::array<ChunkPtr, channelCount> channelChunks_;
-    std::map<const std::uint8_t *, ChunkPtr> builtInChunks_;
-    MusicPtr music_;
-    std::vector<std::string> warned_;
+    std::shared_ptr<Shared> shared_; // also held by the audio thread
 };
 
 }

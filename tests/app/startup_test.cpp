@@ -1,6 +1,10 @@
 #include "app/startup.h"
 
+#include "core/gbk.h"
+#include "core/quiz_texts.h"
 #include "support/quiz_fixture.h"
+
+#include <unistd.h>
 
 namespace teaser::testing {
 namespace {
@@ -10,20 +14,34 @@ class StartUpTest : public QuizFixture {};
 TEST_F(StartUpTest, startUpLoadsTheFirstBankThenStartsTheDefaultSong)
 {
     writeProgramFile("date.dat", makeBankText(4));
-    RunStartUpSteps(quiz);
+    EXPECT_EQ(RunStartUpSteps(quiz), std::nullopt);
     EXPECT_EQ(state.questionCount, 4);
     EXPECT_EQ(state.currentNumber, 0);
     EXPECT_EQ(log.events, (std::vector<std::string>{"sound file 记事本.mid +loop"}));
 }
 
-TEST_F(StartUpTest, startUpWithAnUnusableBankSaysSoAndRunsWithNoQuestions)
+TEST_F(StartUpTest, anUnusableBankIsToldOnceTheWindowIsUpAndTheQuizHasNoQuestions)
 {
-    RunStartUpSteps(quiz);
+    const std::optional<Text> problem = RunStartUpSteps(quiz);
+    ASSERT_TRUE(problem);
+    EXPECT_TRUE(decodeGbk(*problem).contains(QStringLiteral("找不到这个文件"))) << decodeGbk(*problem).toStdString();
+    EXPECT_TRUE(window.messages.empty()) << "no message box before the window is on screen";
     EXPECT_EQ(state.questionCount, 0);
     EXPECT_EQ(state.bankLines.size(), 0u);
-    ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].first, MessageIcon::warning);
     EXPECT_EQ(log.count("sound file 记事本.mid +loop"), 1);
+}
+
+TEST_F(StartUpTest, withNoProgramFolderNothingIsReadFromWhereTheProgramStarted)
+{
+    writeProgramFile("date.dat", makeBankText(4));
+    const auto started = std::filesystem::current_path();
+    std::filesystem::current_path(directory.path());
+    quiz.programDirectory.clear();
+    const std::optional<Text> problem = RunStartUpSteps(quiz);
+    std::filesystem::current_path(started);
+    EXPECT_EQ(problem, texts::noProgramFolder());
+    EXPECT_EQ(state.questionCount, 0) << "date.dat was read from the current folder";
+    EXPECT_TRUE(log.events.empty());
 }
 
 }

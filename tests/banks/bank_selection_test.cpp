@@ -100,6 +100,9 @@ TEST_F(BankSelectionTest, everyProblemHasItsOwnMessage)
         {"zero", "0\r\n"},
         {"LF", "1\nQ\nA\n"},
         {"zero byte", std::string("1\r\n\0\r\nA\r\n", 9)},
+        {"UTF-8 byte order mark", "\xEF\xBB\xBF" "1\r\nQ\r\nA\r\n"},
+        {"UTF-16", "\xFF\xFE" "1\r\nQ\r\nA\r\n"},
+        {"long line", "1\r\n" + std::string(5000, 'Q') + "\r\nA\r\n"},
     };
     std::set<Text> messages;
     for (const auto &[what, bytes] : files) {
@@ -115,6 +118,65 @@ TEST_F(BankSelectionTest, everyProblemHasItsOwnMessage)
     EXPECT_EQ(messages.size(), std::size(files) + 1);
     EXPECT_EQ(state.questionCount, 0);
     EXPECT_EQ(checkedBankItems(), std::vector{MenuItem::题库1});
+}
+
+TEST_F(BankSelectionTest, messagesNameTheRealCause)
+{
+    const std::pair<std::string, const char16_t *> files[] = {
+        {"\xEF\xBB\xBF" "1\r\nQ\r\nA\r\n", u"UTF-8 的字节顺序标记"},
+        {"1\r\n" + std::string(5000, 'Q') + "\r\nA\r\n", u"第 2 行有 5000 字节，一行最多 4096 字节"},
+    };
+    for (const auto &[bytes, cause] : files) {
+        writeProgramFile("ti2.dat", bytes);
+        SelectBank(quiz, Bank::second);
+        const QString message = decodeGbk(window.messages.back().second);
+        EXPECT_TRUE(message.contains(QString::fromStdU16String(cause))) << message.toStdString();
+    }
+    std::filesystem::remove(directory.path() / "ti2.dat");
+    std::filesystem::create_symlink(directory.path() / "ti2.dat", directory.path() / "ti2.dat");
+    SelectBank(quiz, Bank::second);
+    EXPECT_TRUE(decodeGbk(window.messages.back().second).contains(QStringLiteral("符号链接绕成了一个圈")));
+}
+
+TEST_F(BankSelectionTest, aFolderNameThatIsNotUtf8StillGetsItsMessage)
+{
+    // Such a folder once ended the program while the message was written.
+    const auto folder = directory.path() / std::string("bad\xFF" "folder");
+    std::filesystem::create_directory(folder);
+    quiz.programDirectory = folder;
+    SelectBank(quiz, Bank::first);
+    ASSERT_EQ(window.messages.size(), 1u);
+    const QString message = decodeGbk(window.messages[0].second);
+    EXPECT_TRUE(message.contains(QStringLiteral("bad")) && message.contains(QStringLiteral("folder")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("找不到这个文件"))) << message.toStdString();
+}
+
+TEST_F(BankSelectionTest, aLongPathIsShortenedInTheMessage)
+{
+    auto folder = directory.path();
+    for (int i = 0; i < 30; ++i)
+        folder /= std::string(120, char('a' + i % 26));
+    std::filesystem::create_directories(folder);
+    quiz.programDirectory = folder;
+    SelectBank(quiz, Bank::first);
+    ASSERT_EQ(window.messages.size(), 1u);
+    const QString message = decodeGbk(window.messages[0].second);
+    EXPECT_LT(message.size(), 100) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("date.dat"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QChar(0x2026))) << message.toStdString();
+}
+
+TEST_F(BankSelectionTest, aRelativePathIsNeverReadFromTheCurrentFolder)
+{
+    writeProgramFile("ti2.dat", makeBankText(7));
+    const auto started = std::filesystem::current_path();
+    std::filesystem::current_path(directory.path());
+    quiz.programDirectory.clear();
+    SelectBank(quiz, Bank::second);
+    std::filesystem::current_path(started);
+    EXPECT_EQ(state.questionCount, 0) << "ti2.dat was read from the current folder";
+    EXPECT_EQ(window.messages.size(), 1u);
 }
 
 TEST_F(BankSelectionTest, loadBankLeavesMenuNumberAndScreenAlone)

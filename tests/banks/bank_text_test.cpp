@@ -1,10 +1,12 @@
 #include "banks/bank_text.h"
 
+#include "support/child_process.h"
 #include "support/scratch_directory.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace teaser {
@@ -111,6 +113,10 @@ TEST(BankTextTest, rejectsTextsThatAreNoBank)
         {"LF line ends", "1\nQ\nA\n", BankProblem::notCrLf},
         {"lone CR line ends", "1\rQ\rA\r", BankProblem::notCrLf},
         {"zero byte", std::string("1\r\nQ\0\r\nA\r\n", 10), BankProblem::zeroByte},
+        {"UTF-8 byte order mark", "\xEF\xBB\xBF" "1\r\nQ\r\nA\r\n", BankProblem::utf8Bom},
+        {"UTF-16", std::string("\xFF\xFE" "1\0\r\0\n\0", 8), BankProblem::utf16},
+        {"a question line too long to show", "1\r\n" + std::string(4097, 'Q') + "\r\nA\r\n", BankProblem::lineTooLong},
+        {"an answer line too long to show", "1\r\nQ\r\n" + std::string(4097, 'A') + "\r\n", BankProblem::lineTooLong},
     };
     for (const BadBankCase &row : cases)
         EXPECT_EQ(problemOf(parseBank(row.text)), row.problem) << row.what;
@@ -123,6 +129,20 @@ TEST(BankTextTest, tooFewLinesSaysHowManyPairsThereAre)
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->count, 4);
     EXPECT_EQ(error->completePairs, 2);
+}
+
+TEST(BankTextTest, aLongLineIsNamedAndOnlyLinesThatAreShownCount)
+{
+    const auto result = parseBank("2\r\nQ1\r\nA1\r\nQ2\r\n" + std::string(5000, 'A') + "\r\n");
+    const auto *error = std::get_if<BankError>(&result);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->problem, BankProblem::lineTooLong);
+    EXPECT_EQ(error->line, 5);
+    EXPECT_EQ(error->bytes, 5000u);
+
+    // Lines after the last answer are never shown, so their length is theirs.
+    EXPECT_EQ(problemOf(parseBank("1\r\nQ\r\n" + std::string(4096, 'A') + "\r\n" + std::string(9000, 'x'))),
+              BankProblem{-1});
 }
 
 TEST(BankTextTest, largestCountIsAccepted)
@@ -154,18 +174,36 @@ TEST_F(BankFileTest, readsTheWholeFile)
 
 TEST_F(BankFileTest, saysWhyAFileCannotBeRead)
 {
+    const auto fifo = directory.path() / "fifo.dat";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(directory.path() / "b.dat", directory.path() / "a.dat");
+    std::filesystem::create_symlink(directory.path() / "a.dat", directory.path() / "b.dat");
+    const auto huge = directory.path() / "huge.dat";
+    std::ofstream(huge, std::ios::binary).close();
+    std::filesystem::resize_file(huge, std::uintmax_t(1) << 30); // as a gigabyte of empty lines, sparse
+
     EXPECT_EQ(problemOf(readBank(directory.path() / "missing.dat")), BankProblem::missing);
     EXPECT_EQ(problemOf(readBank(directory.path())), BankProblem::notAFile);
+    EXPECT_EQ(problemOf(readBank(fifo)), BankProblem::notAFile) << "a FIFO must not block the reader";
+    EXPECT_EQ(problemOf(readBank(directory.path() / "a.dat")), BankProblem::linkLoop);
+    EXPECT_EQ(problemOf(readBank(huge)), BankProblem::tooLarge);
     EXPECT_EQ(problemOf(readBank(write("empty.dat", ""))), BankProblem::empty);
+    // A file under /proc says it is empty, but it is not: what is wrong with
+    // it is its lines.
+    EXPECT_EQ(problemOf(readBank("/proc/self/status")), BankProblem::notCrLf);
 }
 
-TEST_F(BankFileTest, unreadableFileIsReported)
+TEST_F(BankFileTest, aFileThatMayNotBeReadSaysSo)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads files whatever their permissions";
     const auto path = write("locked.dat", "1\r\nQ\r\nA\r\n");
-    std::filesystem::permissions(path, std::filesystem::perms::none);
-    EXPECT_EQ(problemOf(readBank(path)), BankProblem::unreadable);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write);
+    const int status = testing::exitStatusInChild([&] {
+        // Root reads any file; as nobody, the test sees what a user sees.
+        if (geteuid() == 0 && setuid(65534) != 0)
+            return 100;
+        return problemOf(readBank(path)) == BankProblem::permissionDenied ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
 }
 
 }

@@ -159,10 +159,19 @@ TEST_F(AnswersTest, guessesAreComparedByteForByte)
     }
 }
 
-TEST_F(AnswersTest, anEmptyGuessBeforeAnyQuestionIsCorrect)
+TEST_F(AnswersTest, aGuessBeforeAnyQuestionIsNotJudged)
 {
     judge("");
-    EXPECT_TRUE(showsCorrectVerdict());
+    EXPECT_EQ(log.events, (std::vector<std::string>{"message information " + texts::noQuestionYet()}));
+    EXPECT_EQ(window.picture, VerdictPicture::none);
+    EXPECT_EQ(window.captions[Label::标签5], "");
+
+    loadFirstBank("1\r\n1.Q\r\nA\r\n");
+    state.currentNumber = 0;
+    state.questionCount = 0; // as after start-up with an unusable bank
+    judge("A");
+    EXPECT_EQ(log.events, (std::vector<std::string>{"message information " + texts::noQuestionsInBank()}));
+    EXPECT_EQ(window.texts[TextBox::答案], "A") << "the typed guess stays";
 }
 
 TEST_F(AnswersTest, aGuessWithoutGbkFormNeverMatchesThroughItsSubstitute)

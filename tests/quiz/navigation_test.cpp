@@ -205,7 +205,8 @@ TEST_F(NavigationTest, goToNumberTakesOnlyNumbersOfTheBank)
         {"1e3", 0},
         {"1e2", 100},
         {"2147483648", 0},
-        {"4294967297", 1}, // the low 32 bits of the whole number
+        {"4294967297", 0}, // beyond the bank, however its low 32 bits read
+        {"-4294967291", 0},
         {"99999999999999999999", 0},
         {"nan", 0},
         {"inf", 0},

@@ -81,6 +81,28 @@ wait_for_program_end() {
   wait "$program_pid" || program_status=$?
 }
 
+# The real window and its buttons.
+window_title="岚石脑筋急转弯2.0"
+window_is_shown() { xdotool search --onlyvisible --name "$window_title"; }
+the_window() { xdotool search --onlyvisible --name "$window_title" | head -n 1; }
+# click_button NAME: a button's centre, from its place in its group box,
+# which sits at (0, -7) in the window.
+click_button() {
+  local x y
+  case $1 in
+    下一题) x=218 y=218 ;; # 按钮3 at (193, 210), 50 x 30
+    退出) x=324 y=251 ;;   # 按钮12 at (284, 243), 80 x 30
+    *) echo "no button $1" >&2; return 1 ;;
+  esac
+  xdotool mousemove --window "$(the_window)" "$x" "$y" click 1
+}
+
+# What SDL's disk audio driver records: signed 16-bit stereo at 44100 Hz.
+recording_level() {
+  sox -t raw -r 44100 -e signed -b 16 -c 2 "$1" -n stat 2>&1 | awk '/^RMS +amplitude/ { print $3 }'
+}
+is_heard() { awk -v level="$(recording_level "$1")" 'BEGIN { exit !(level > 0.001) }'; }
+
 x_server_state() {
   if [ -n "${TEASER_XVFB_PID:-}" ] && ! kill -0 "$TEASER_XVFB_PID" 2>/dev/null; then
     echo "gone (Xvfb pid $TEASER_XVFB_PID has ended)"

@@ -144,5 +144,24 @@ TEST_F(WidgetWindowTest, messageIsAModalBoxTitledWithTheProgramName)
     EXPECT_EQ(buttons, 1);
 }
 
+TEST_F(WidgetWindowTest, aMessageIsPlainTextWhateverItHolds)
+{
+    // A path that looks like markup once restyled the warning, and an
+    // <img> in it made the box read /dev/zero as a picture.
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        shown = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+        box->accept();
+    });
+    const Text message = gbk(u8"无法使用题库文件“/x<font color=red size=7>BIG<img src=/dev/zero>/date.dat”");
+    operations.showMessage(MessageIcon::warning, message);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shown, decodeGbk(message));
+}
+
 }
 }

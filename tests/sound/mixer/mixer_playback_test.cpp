@@ -2,7 +2,10 @@
 // writes the mixed output (signed 16-bit stereo, 44100 Hz) to a file.
 #include "sound/mixer/mixer_playback.h"
 
+#include "sound/mixer/midi_samples.h"
 #include "support/scratch_directory.h"
+
+#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +14,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sys/stat.h>
 #include <map>
+#include <mutex>
 #include <span>
 #include <thread>
 #include <vector>
@@ -36,17 +41,6 @@ std::span<const std::uint8_t> committedCue(const std::string &name)
     return bytes;
 }
 
-// A one-second MIDI file: a piano chord held for most of a second at 120 bpm.
-std::string oneSecondSong()
-{
-    const std::string events = std::string("\x00\xC0\x00", 3)                                   // piano
-                               + std::string("\x00\x90\x3C\x64\x00\x90\x40\x64\x00\x90\x43\x64", 12)
-                               + std::string("\x83\x60\x80\x3C\x00\x00\x80\x40\x00\x00\x80\x43\x00", 13)
-                               + std::string("\x20\xFF\x2F\x00", 4);
-    const auto length = char(events.size());
-    return std::string("MThd\0\0\0\x06\0\0\0\x01\x01\xE0", 14) + std::string("MTrk\0\0\0", 7) + length + events;
-}
-
 class MixerPlaybackTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -67,6 +61,20 @@ protected:
         return samples;
     }
 
+    // Waits until the recording holds this many seconds of output. The
+    // recording runs on the audio device's clock, which a busy machine may
+    // slow down: a test waits for it, not for the wall clock.
+    void recordFor(double seconds) const
+    {
+        const auto enough = std::uintmax_t(seconds * framesPerSecond) * 4;
+        const auto giveUp = std::chrono::steady_clock::now() + 20s;
+        std::error_code error;
+        while (std::filesystem::file_size(output, error) < enough || error) {
+            ASSERT_LT(std::chrono::steady_clock::now(), giveUp) << "the recording stopped growing";
+            std::this_thread::sleep_for(20ms);
+        }
+    }
+
     // Root mean square of the output between two times, in seconds.
     double level(double from, double to) const
     {
@@ -81,11 +89,27 @@ protected:
         return std::sqrt(sum / double(end - begin));
     }
 
-    std::filesystem::path writeSong()
+    std::filesystem::path writeSong(const std::string &bytes = oneSecondSong(), const char *name = "song.mid")
     {
-        const auto path = directory.path() / "song.mid";
-        std::ofstream(path, std::ios::binary) << oneSecondSong();
+        const auto path = directory.path() / name;
+        std::ofstream(path, std::ios::binary) << bytes;
         return path;
+    }
+
+    // Plays the sound that should be skipped, then a cue: the cue is heard
+    // at once, whatever the sound was.
+    void expectSkippedAndCueHeard(const std::filesystem::path &path, bool loop, const std::string &what)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        {
+            MixerPlayback playback;
+            ASSERT_TRUE(playback.waitUntilReady()) << what;
+            playback.PlaySound(path, loop);
+            playback.PlaySound(committedCue("correct"), false);
+            recordFor(0.7);
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 5s) << what << ": the service was held up";
+        EXPECT_GT(level(0, 0.6), 300.0) << what << ": the cue after it was not heard";
     }
 
     ScratchDirectory directory;
@@ -96,10 +120,9 @@ TEST_F(MixerPlaybackTest, aBuiltInCueIsReallyMixed)
 {
     {
         MixerPlayback playback;
-        playback.open();
-        ASSERT_TRUE(playback.isOpen());
+        ASSERT_TRUE(playback.waitUntilReady());
         playback.PlaySound(committedCue("correct"), false);
-        std::this_thread::sleep_for(800ms);
+        recordFor(0.8);
     }
     EXPECT_GT(level(0, 0.8), 300.0);
 }
@@ -109,20 +132,24 @@ TEST_F(MixerPlaybackTest, theQuestionCueIsReadFromItsFile)
     {
         MixerPlayback playback;
         playback.PlaySound(std::filesystem::path(TEASER_PROGRAM_DIR) / "timu.wav", false);
-        std::this_thread::sleep_for(600ms);
+        recordFor(0.6);
     }
     EXPECT_GT(level(0, 0.6), 300.0);
 }
 
 TEST_F(MixerPlaybackTest, cuesStartAtOnceAndOverlap)
 {
-    MixerPlayback playback;
-    playback.open();
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < 20; ++i)
-        playback.PlaySound(i % 2 ? committedCue("tick") : committedCue("wrong"), false);
-    // Never waits for a cue to finish: twenty cues of up to two seconds each.
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    // Asked for before the device is open, they play once it is; the caller
+    // never waits, for the device or for a cue to finish.
+    {
+        MixerPlayback playback;
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 0; i < 20; ++i)
+            playback.PlaySound(i % 2 ? committedCue("tick") : committedCue("wrong"), false);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 100ms);
+        recordFor(0.5);
+    }
+    EXPECT_GT(level(0, 0.4), 300.0);
 }
 
 TEST_F(MixerPlaybackTest, aMissingFileStaysSilentAndChangesNothing)
@@ -132,8 +159,8 @@ TEST_F(MixerPlaybackTest, aMissingFileStaysSilentAndChangesNothing)
         playback.PlaySound(directory.path() / "absent.wav", false);
         playback.PlaySound(directory.path() / "absent.mid", true);
         playback.StopSound();
-        EXPECT_TRUE(playback.isOpen());
-        std::this_thread::sleep_for(300ms);
+        EXPECT_TRUE(playback.waitUntilReady());
+        recordFor(0.3);
     }
     EXPECT_LT(level(0, 0.3), 1.0);
 }
@@ -145,7 +172,7 @@ TEST_F(MixerPlaybackTest, withoutAnAudioDeviceEverythingIsSilentlyIgnored)
     playback.PlaySound(committedCue("reveal"), false);
     playback.PlaySound(writeSong(), true);
     playback.StopSound();
-    EXPECT_FALSE(playback.isOpen());
+    EXPECT_FALSE(playback.waitUntilReady());
 }
 
 TEST_F(MixerPlaybackTest, aSongSoundsLoopsPastItsEndAndStops)
@@ -154,14 +181,13 @@ TEST_F(MixerPlaybackTest, aSongSoundsLoopsPastItsEndAndStops)
     {
         MixerPlayback playback;
         playback.PlaySound(song, true);
-        std::this_thread::sleep_for(2500ms);
+        recordFor(2.5);
         // The one-second song is on its third time round now.
         playback.StopSound();
-        std::this_thread::sleep_for(600ms);
+        recordFor(3.1);
     }
-    // The recording runs on the audio thread's clock, which may lag the
-    // test's on a busy machine: the loop is heard well inside the time it
-    // played, and the stop in the recording's last 0.3 s.
+    // The stop reaches the device a little after the test asks for it: it
+    // is heard in the recording's last 0.3 s.
     const double recorded = double(mixed().size()) / 2 / framesPerSecond;
     EXPECT_GT(level(0.1, 0.8), 100.0) << "the SoundFont was not found";
     EXPECT_GT(level(1.6, 1.9), 100.0) << "the song did not loop";
@@ -174,11 +200,91 @@ TEST_F(MixerPlaybackTest, withNoSoundFontAndNoPatchesSongsAreSilent)
         MixerPlayback playback(MixerOptions{{directory.path() / "none.sf2"}, {directory.path() / "none.cfg"}});
         playback.PlaySound(writeSong(), true);
         playback.PlaySound(committedCue("tick"), false);
-        std::this_thread::sleep_for(500ms);
+        recordFor(0.5);
     }
     // The cue still plays; only the song is silent.
     EXPECT_GT(level(0, 0.1), 100.0);
     EXPECT_LT(level(0.3, 0.5), 1.0);
+}
+
+// Warnings the playback service logs, from whatever thread.
+class WarningLog {
+public:
+    WarningLog() { previous_ = qInstallMessageHandler(&WarningLog::keep); }
+    ~WarningLog() { qInstallMessageHandler(previous_); }
+
+    static std::vector<std::string> taken()
+    {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(messages_, {});
+    }
+
+private:
+    static void keep(QtMsgType, const QMessageLogContext &, const QString &message)
+    {
+        const std::lock_guard lock(mutex_);
+        messages_.push_back(message.toStdString());
+    }
+
+    static inline std::mutex mutex_;
+    static inline std::vector<std::string> messages_;
+    QtMessageHandler previous_ = nullptr;
+};
+
+TEST_F(MixerPlaybackTest, aSoundFileThatIsNoRegularFileIsSkippedAtOnce)
+{
+    const auto folder = directory.path() / "folder";
+    std::filesystem::create_directory(folder);
+    const auto fifo = directory.path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto zeros = directory.path() / "zeros";
+    std::filesystem::create_symlink("/dev/zero", zeros);
+    const auto noise = directory.path() / "noise";
+    std::filesystem::create_symlink("/dev/urandom", noise);
+
+    WarningLog warnings;
+    for (const auto &path : {folder, fifo, zeros, noise}) {
+        for (const bool song : {false, true}) {
+            const std::string what = path.filename().string() + (song ? " as a song" : " as timu.wav");
+            expectSkippedAndCueHeard(path, song, what);
+            const auto logged = WarningLog::taken();
+            ASSERT_EQ(logged.size(), 1u) << what;
+            EXPECT_NE(logged[0].find("not a regular file"), std::string::npos) << what << ": " << logged[0];
+        }
+    }
+}
+
+TEST_F(MixerPlaybackTest, aSongTheSynthesizerCannotPlayIsSkippedQuietly)
+{
+    WarningLog warnings;
+    for (const BrokenSong &song : brokenSongs()) {
+        expectSkippedAndCueHeard(writeSong(song.bytes, "broken.mid"), true, song.what);
+        const auto logged = WarningLog::taken();
+        ASSERT_EQ(logged.size(), 1u) << song.what;
+        EXPECT_NE(logged[0].find("is skipped"), std::string::npos) << song.what << ": " << logged[0];
+    }
+}
+
+TEST_F(MixerPlaybackTest, aSongMayFollowASkippedOne)
+{
+    {
+        MixerPlayback playback;
+        playback.PlaySound(writeSong("", "empty.mid"), true);
+        playback.PlaySound(writeSong(), true);
+        recordFor(0.8);
+    }
+    EXPECT_GT(level(0.1, 0.6), 100.0);
+}
+
+TEST_F(MixerPlaybackTest, shuttingDownEndsTheAudioThreadPromptly)
+{
+    MixerPlayback playback;
+    playback.PlaySound(writeSong(), true);
+    playback.PlaySound(committedCue("wrong"), false);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(playback.shutDown(2s));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+    EXPECT_TRUE(playback.shutDown(2s)) << "a second shut-down has nothing left to do";
 }
 
 }
