@@ -24,6 +24,9 @@ run_suite() {
   ctest --preset "$1" -L script --repeat until-fail:"${TEASER_SCRIPT_REPEAT:-5}"
 }
 
+echo "== Layout: the code as .clang-format writes it"
+git -C "$root" ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 echo "== Tests"
 build_preset plain
 run_suite plain

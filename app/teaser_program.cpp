@@ -37,7 +37,8 @@ void TeaserProgram::start()
         // Now the window manager's frame is known.
         moveOntoScreen(window_, window_.pos());
         if (problem)
-            QTimer::singleShot(0, &window_, [this, problem] { windowOperations_.showMessage(MessageIcon::warning, *problem); });
+            QTimer::singleShot(0, &window_,
+                               [this, problem] { windowOperations_.showMessage(MessageIcon::warning, *problem); });
     });
     window_.show();
 }

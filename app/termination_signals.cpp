@@ -40,7 +40,7 @@ void endOnTerminationSignals()
             QCoreApplication::exit(128 + number);
     });
 
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = passOn;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -51,7 +51,10 @@ QString reason(const BankError &error)
             .arg(error.count)
             .arg(error.completePairs);
     case BankProblem::lineTooLong:
-        return QStringLiteral("第 %1 行有 %2 字节，一行最多 %3 字节。").arg(error.line).arg(error.bytes).arg(maxLineBytes);
+        return QStringLiteral("第 %1 行有 %2 字节，一行最多 %3 字节。")
+            .arg(error.line)
+            .arg(error.bytes)
+            .arg(maxLineBytes);
     }
     return {};
 }

@@ -1,8 +1,8 @@
 // The message that tells the user why a bank file cannot be used.
 #pragma once
 
-#include "core/gbk_text.h"
 #include "banks/bank_text.h"
+#include "core/gbk_text.h"
 
 #include <filesystem>
 

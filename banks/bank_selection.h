@@ -1,8 +1,8 @@
 // Loading a bank into the quiz state and switching banks from the bank menu.
 #pragma once
 
-#include "core/quiz_context.h"
 #include "banks/bank_catalog.h"
+#include "core/quiz_context.h"
 
 #include <filesystem>
 #include <optional>

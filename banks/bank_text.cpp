@@ -24,8 +24,7 @@ bool isPlainDecimal(std::string_view text)
 // A text with line feeds but no CR LF was written with another line end.
 bool hasForeignLineEnds(std::string_view bytes)
 {
-    return bytes.find("\r\n") == std::string_view::npos
-           && bytes.find_first_of("\r\n") != std::string_view::npos;
+    return bytes.find("\r\n") == std::string_view::npos && bytes.find_first_of("\r\n") != std::string_view::npos;
 }
 
 BankProblem bankProblem(FileProblem problem)
@@ -65,9 +64,7 @@ BankResult cutIntoLines(ByteBuffer bytes, std::int32_t count)
     // Only the lines that are shown: those after the last answer never are.
     for (std::size_t position = 1; position <= 2 * std::size_t(count); ++position) {
         if (const std::size_t length = bank.lines.at(position).size(); length > maxLineBytes)
-            return BankError{.problem = BankProblem::lineTooLong,
-                             .line = std::int64_t(position) + 1,
-                             .bytes = length};
+            return BankError{.problem = BankProblem::lineTooLong, .line = std::int64_t(position) + 1, .bytes = length};
     }
     return bank;
 }

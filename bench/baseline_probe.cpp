@@ -12,5 +12,6 @@ int main(int argc, char *argv[])
     teaser::MainWindow window;
     teaser::useVistaOrFusionStyle();
     window.show();
-    return teaser::bench::runProbe(argc, argv, window, [] {}, [] { return true; });
+    return teaser::bench::runProbe(
+        argc, argv, window, [] {}, [] { return true; });
 }

@@ -1,8 +1,8 @@
 // Time per navigation and judging handler, including the widget updates and
 // the repaint they cause (run under a display for the painting to count).
-#include "core/quiz_context.h"
 #include "banks/bank_catalog.h"
 #include "banks/bank_selection.h"
+#include "core/quiz_context.h"
 #include "quiz/answers.h"
 #include "quiz/countdown.h"
 #include "quiz/navigation.h"
@@ -36,8 +36,8 @@ Quiz &sharedQuiz()
     return quiz;
 }
 
-void timeHandler(benchmark::State &state, void (*handler)(teaser::QuizContext &),
-                 void (*prepare)(Quiz &) = [](Quiz &) {})
+void timeHandler(
+    benchmark::State &state, void (*handler)(teaser::QuizContext &), void (*prepare)(Quiz &) = [](Quiz &) {})
 {
     Quiz &quiz = sharedQuiz();
     for (auto _ : state) {
@@ -62,12 +62,16 @@ void BM_RandomQuestion(benchmark::State &state)
 
 void BM_GoToNumber(benchmark::State &state)
 {
-    timeHandler(state, teaser::GoToNumber, [](Quiz &quiz) { quiz.window.findChild<QLineEdit *>(QStringLiteral("编辑框2"))->setText(QStringLiteral("831")); });
+    timeHandler(state, teaser::GoToNumber, [](Quiz &quiz) {
+        quiz.window.findChild<QLineEdit *>(QStringLiteral("编辑框2"))->setText(QStringLiteral("831"));
+    });
 }
 
 void BM_JudgeGuess(benchmark::State &state)
 {
-    timeHandler(state, teaser::JudgeGuess, [](Quiz &quiz) { quiz.window.findChild<QLineEdit *>(QStringLiteral("答案"))->setText(QStringLiteral("一个猜测")); });
+    timeHandler(state, teaser::JudgeGuess, [](Quiz &quiz) {
+        quiz.window.findChild<QLineEdit *>(QStringLiteral("答案"))->setText(QStringLiteral("一个猜测"));
+    });
 }
 
 void BM_CountdownTick(benchmark::State &state)

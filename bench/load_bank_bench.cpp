@@ -22,7 +22,8 @@ const std::filesystem::path &millionQuestionBank()
         const std::string question = "\xCA\xB2\xC3\xB4\xB6\xAB\xCE\xF7\xD4\xBD\xCF\xB4\xD4\xBD\xD4\xE0\xA3\xBF";
         const std::string padding(60, ' ');
         for (int n = 1; n <= 1'000'000; ++n)
-            out << n << '.' << question << padding << "\r\n" << "\xCB\xAE" << n << "\r\n";
+            out << n << '.' << question << padding << "\r\n"
+                << "\xCB\xAE" << n << "\r\n";
         return file;
     }();
     return path;

@@ -93,11 +93,14 @@ int runProbe(int argc, char **argv, MainWindow &window, const std::function<void
         measureLongestBlock(window, seconds);
     } else if (probe == "click") {
         // Queued, so the handler of the click has run when this reports.
-        QObject::connect(window.button(Button::按钮3), &QPushButton::clicked, qApp, [questionShown] {
-            std::printf("click-handled %lld %s\n", wallClockNanoseconds(), questionShown() ? "shown" : "lost");
-            std::fflush(stdout);
-            QTimer::singleShot(100, qApp, &QApplication::quit);
-        }, Qt::QueuedConnection);
+        QObject::connect(
+            window.button(Button::按钮3), &QPushButton::clicked, qApp,
+            [questionShown] {
+                std::printf("click-handled %lld %s\n", wallClockNanoseconds(), questionShown() ? "shown" : "lost");
+                std::fflush(stdout);
+                QTimer::singleShot(100, qApp, &QApplication::quit);
+            },
+            Qt::QueuedConnection);
         QTimer::singleShot(seconds * 1000, qApp, &QApplication::quit);
     } else if (probe == "peak-memory") {
         QTimer::singleShot(seconds * 1000, qApp, [] {

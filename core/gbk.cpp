@@ -77,8 +77,7 @@ GbkEncoding encodeGbk(QStringView text)
 
 Text gbk(std::u8string_view utf8)
 {
-    const auto text = QString::fromUtf8(reinterpret_cast<const char *>(utf8.data()),
-                                        qsizetype(utf8.size()));
+    const auto text = QString::fromUtf8(reinterpret_cast<const char *>(utf8.data()), qsizetype(utf8.size()));
     return encodeGbk(text).bytes;
 }
 

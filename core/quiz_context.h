@@ -1,9 +1,9 @@
 // Everything a handler works on: the quiz state, the window and the sound.
 #pragma once
 
+#include "core/playback.h"
 #include "core/quiz_state.h"
 #include "core/window.h"
-#include "core/playback.h"
 
 #include <cstdint>
 #include <filesystem>

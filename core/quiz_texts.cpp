@@ -10,15 +10,13 @@ namespace teaser::texts {
 namespace {
 
 // A text written in UTF-8 in the source, as a template argument.
-template <std::size_t size>
-struct Utf8 {
+template <std::size_t size> struct Utf8 {
     constexpr Utf8(const char8_t (&text)[size]) { std::copy_n(text, size, bytes); }
     char8_t bytes[size];
 };
 
 // Each fixed text is encoded once, when it is first needed.
-template <Utf8 utf8>
-const Text &encodedOnce()
+template <Utf8 utf8> const Text &encodedOnce()
 {
     static const Text text = gbk(std::u8string_view(utf8.bytes, sizeof utf8.bytes - 1));
     return text;

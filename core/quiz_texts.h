@@ -5,7 +5,7 @@
 
 namespace teaser::texts {
 
-const Text &thinkAgain();           // answer box while a question is open
+const Text &thinkAgain(); // answer box while a question is open
 const Text &correctVerdict();
 const Text &wrongVerdict();
 const Text &alreadyFirstQuestion(); // the message of Previous question at question 1

@@ -11,8 +11,7 @@ namespace {
 // Calls found(at) for every line feed in order, looking at eight bytes at a
 // time: as quick as a call to memchr per line for long lines, and much
 // quicker than that for short ones.
-template <typename Found>
-void forEachLineFeed(const char *data, std::size_t size, Found found)
+template <typename Found> void forEachLineFeed(const char *data, std::size_t size, Found found)
 {
     std::size_t at = 0;
     if constexpr (std::endian::native == std::endian::little) {

@@ -160,7 +160,7 @@ FileResult readWholeFile(const std::filesystem::path &path, std::size_t limit)
         int file;
         ~Closer() { ::close(file); }
     } closer{file};
-    struct stat status {};
+    struct stat status { };
     if (::fstat(file, &status) != 0)
         return FileError{problemOf(errno)};
     if (!S_ISREG(status.st_mode))

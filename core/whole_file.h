@@ -16,10 +16,10 @@
 namespace teaser {
 
 enum class FileProblem {
-    missing,          // no such file, or a relative path
-    linkLoop,         // symbolic links that lead round in a circle
+    missing,  // no such file, or a relative path
+    linkLoop, // symbolic links that lead round in a circle
     permissionDenied,
-    notAFile,         // a folder, a FIFO, a device, a socket
+    notAFile, // a folder, a FIFO, a device, a socket
     unreadable,
     tooLarge,
     outOfMemory,

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to LoadBank as a bank file, then runs every
 // navigation command and the answer handlers over whatever was loaded.
-#include "core/gbk.h"
 #include "banks/bank_catalog.h"
 #include "banks/bank_selection.h"
 #include "banks/question_lookup.h"
+#include "core/gbk.h"
 #include "quiz/answers.h"
 #include "quiz/countdown.h"
 #include "quiz/navigation.h"

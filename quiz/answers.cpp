@@ -26,8 +26,8 @@ void JudgeGuess(QuizContext &quiz)
     // With no question on screen there is nothing to be right or wrong
     // about; say so, as the go-to box does, and leave everything as it is.
     if (quiz.state.currentNumber == 0) {
-        quiz.window.showMessage(MessageIcon::information, quiz.state.questionCount < 1 ? texts::noQuestionsInBank()
-                                                                                      : texts::noQuestionYet());
+        quiz.window.showMessage(MessageIcon::information,
+                                quiz.state.questionCount < 1 ? texts::noQuestionsInBank() : texts::noQuestionYet());
         return;
     }
     const TypedText guess = quiz.window.text(TextBox::答案);

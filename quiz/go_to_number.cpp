@@ -15,8 +15,7 @@ std::optional<std::string> toAsciiDigits(std::string_view gbk)
         const auto byte = static_cast<unsigned char>(gbk[i]);
         if (byte < 0x80) {
             ascii += char(byte);
-        } else if (byte == 0xA3 && i + 1 < gbk.size()
-                   && static_cast<unsigned char>(gbk[i + 1]) >= 0xB0
+        } else if (byte == 0xA3 && i + 1 < gbk.size() && static_cast<unsigned char>(gbk[i + 1]) >= 0xB0
                    && static_cast<unsigned char>(gbk[i + 1]) <= 0xB9) {
             ascii += char('0' + (static_cast<unsigned char>(gbk[i + 1]) - 0xB0));
             ++i;

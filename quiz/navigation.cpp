@@ -1,9 +1,9 @@
 #include "quiz/navigation.h"
 
-#include "core/gbk.h"
-#include "core/quiz_texts.h"
 #include "banks/bank_catalog.h"
 #include "banks/question_lookup.h"
+#include "core/gbk.h"
+#include "core/quiz_texts.h"
 #include "quiz/countdown.h"
 #include "quiz/go_to_number.h"
 #include "sound/cues.h"

@@ -1,8 +1,8 @@
 // The sound cues of the quiz.
 #pragma once
 
-#include "core/quiz_context.h"
 #include "core/playback.h"
+#include "core/quiz_context.h"
 
 #include <filesystem>
 

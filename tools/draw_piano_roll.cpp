@@ -28,7 +28,9 @@ struct Rgb {
 class Picture {
 public:
     Picture(int width, int height, Rgb background)
-        : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height), background)
+        : width_(width)
+        , height_(height)
+        , pixels_(static_cast<std::size_t>(width * height), background)
     {
     }
 

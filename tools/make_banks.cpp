@@ -23,7 +23,7 @@ struct Teaser {
 struct BankLayout {
     const char *fileName;
     int count;
-    bool extraEmptyLine;                 // the file ends with CR LF CR LF
+    bool extraEmptyLine; // the file ends with CR LF CR LF
     QChar (*separator)(int questionNumber);
 };
 

@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <cstddef>
 #include <initializer_list>
 #include <iostream>
 #include <numbers>
@@ -32,12 +32,27 @@ struct Point {
     double y;
 };
 
-Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
-Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
-Point operator*(Point a, double k) { return {a.x * k, a.y * k}; }
-double length(Point p) { return std::hypot(p.x, p.y); }
+Point operator-(Point a, Point b)
+{
+    return {a.x - b.x, a.y - b.y};
+}
+Point operator+(Point a, Point b)
+{
+    return {a.x + b.x, a.y + b.y};
+}
+Point operator*(Point a, double k)
+{
+    return {a.x * k, a.y * k};
+}
+double length(Point p)
+{
+    return std::hypot(p.x, p.y);
+}
 
-double circle_distance(Point p, Point centre, double radius) { return length(p - centre) - radius; }
+double circle_distance(Point p, Point centre, double radius)
+{
+    return length(p - centre) - radius;
+}
 
 // Not exact away from the edge, but exact enough for a one-pixel ramp.
 double ellipse_distance(Point p, Point centre, double radius_x, double radius_y)
@@ -66,7 +81,7 @@ struct Arc {
 };
 
 // Distance to the arc's centre line (unsigned).
-double arc_distance(Point p, const Arc& arc)
+double arc_distance(Point p, const Arc &arc)
 {
     const Point d = p - arc.centre;
     const double full_turn = 2.0 * std::numbers::pi;
@@ -80,7 +95,10 @@ double arc_distance(Point p, const Arc& arc)
     return std::min(length(p - arc.point_at(arc.start_angle)), length(p - arc.end()));
 }
 
-double degrees(double value) { return value * std::numbers::pi / 180.0; }
+double degrees(double value)
+{
+    return value * std::numbers::pi / 180.0;
+}
 
 // ---------------------------------------------------------------- the face
 // Face frame: centre at the origin, radius 1, y down.
@@ -115,12 +133,15 @@ double features_distance(Point p, Mood mood, double mouth_half_width)
 
 // ---------------------------------------------------------------- ICO files
 
-int row_bytes(int width, int bits_per_pixel) { return (width * bits_per_pixel + 31) / 32 * 4; }
+int row_bytes(int width, int bits_per_pixel)
+{
+    return (width * bits_per_pixel + 31) / 32 * 4;
+}
 
 struct IconEntry {
     int size;
     int bits_per_pixel;
-    Bytes resource;  // BITMAPINFOHEADER, palette, XOR bitmap, AND mask
+    Bytes resource; // BITMAPINFOHEADER, palette, XOR bitmap, AND mask
 };
 
 Bytes bitmap_info_header(int size, int bits_per_pixel, std::uint32_t image_bytes)
@@ -128,10 +149,10 @@ Bytes bitmap_info_header(int size, int bits_per_pixel, std::uint32_t image_bytes
     Bytes out;
     tools::appendLittleEndian(out, 40, 4);
     tools::appendLittleEndian(out, static_cast<std::uint32_t>(size), 4);
-    tools::appendLittleEndian(out, static_cast<std::uint32_t>(2 * size), 4);  // XOR bitmap and AND mask stacked
+    tools::appendLittleEndian(out, static_cast<std::uint32_t>(2 * size), 4); // XOR bitmap and AND mask stacked
     tools::appendLittleEndian(out, 1, 2);
     tools::appendLittleEndian(out, static_cast<unsigned>(bits_per_pixel), 2);
-    tools::appendLittleEndian(out, 0, 4);  // BI_RGB
+    tools::appendLittleEndian(out, 0, 4); // BI_RGB
     tools::appendLittleEndian(out, image_bytes, 4);
     tools::appendLittleEndian(out, 0, 4);
     tools::appendLittleEndian(out, 0, 4);
@@ -141,8 +162,7 @@ Bytes bitmap_info_header(int size, int bits_per_pixel, std::uint32_t image_bytes
 }
 
 // Bottom-up rows, one bit per pixel, set where the pixel is see-through.
-template <typename IsTransparent>
-Bytes and_mask(int size, IsTransparent is_transparent)
+template <typename IsTransparent> Bytes and_mask(int size, IsTransparent is_transparent)
 {
     Bytes out;
     const int stride = row_bytes(size, 1);
@@ -158,8 +178,8 @@ Bytes and_mask(int size, IsTransparent is_transparent)
     return out;
 }
 
-IconEntry icon_entry(int size, int bits_per_pixel, const Bytes& colour_table, const Bytes& xor_bitmap,
-                     const Bytes& mask)
+IconEntry icon_entry(int size, int bits_per_pixel, const Bytes &colour_table, const Bytes &xor_bitmap,
+                     const Bytes &mask)
 {
     const auto image_bytes = static_cast<std::uint32_t>(xor_bitmap.size() + mask.size());
     Bytes resource = bitmap_info_header(size, bits_per_pixel, image_bytes);
@@ -169,15 +189,16 @@ IconEntry icon_entry(int size, int bits_per_pixel, const Bytes& colour_table, co
     return {size, bits_per_pixel, resource};
 }
 
-Bytes ico_file(const std::vector<IconEntry>& entries)
+Bytes ico_file(const std::vector<IconEntry> &entries)
 {
     Bytes out;
     tools::appendLittleEndian(out, 0, 2);
-    tools::appendLittleEndian(out, 1, 2);  // icon, not cursor
+    tools::appendLittleEndian(out, 1, 2); // icon, not cursor
     tools::appendLittleEndian(out, static_cast<unsigned>(entries.size()), 2);
     std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
-    for (const IconEntry& entry : entries) {
-        tools::appendLittleEndian(out, static_cast<unsigned>(entry.size), 1);  // width and height; all our sizes fit a byte
+    for (const IconEntry &entry : entries) {
+        tools::appendLittleEndian(out, static_cast<unsigned>(entry.size),
+                                  1); // width and height; all our sizes fit a byte
         tools::appendLittleEndian(out, static_cast<unsigned>(entry.size), 1);
         tools::appendLittleEndian(out, entry.bits_per_pixel == 4 ? 16u : 0u, 1);
         tools::appendLittleEndian(out, 0, 1);
@@ -187,7 +208,7 @@ Bytes ico_file(const std::vector<IconEntry>& entries)
         tools::appendLittleEndian(out, offset, 4);
         offset += static_cast<std::uint32_t>(entry.resource.size());
     }
-    for (const IconEntry& entry : entries) {
+    for (const IconEntry &entry : entries) {
         append(out, entry.resource);
     }
     return out;
@@ -203,10 +224,22 @@ struct Rgb {
 
 // The standard 16-colour palette.
 constexpr std::array<Rgb, 16> palette{{
-    {0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0},
-    {0, 0, 128}, {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-    {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},
+    {128, 0, 0},
+    {0, 128, 0},
+    {128, 128, 0},
+    {0, 0, 128},
+    {128, 0, 128},
+    {0, 128, 128},
+    {192, 192, 192},
+    {128, 128, 128},
+    {255, 0, 0},
+    {0, 255, 0},
+    {255, 255, 0},
+    {0, 0, 255},
+    {255, 0, 255},
+    {0, 255, 255},
+    {255, 255, 255},
 }};
 constexpr int black_index = 0;
 constexpr int yellow_index = 11;
@@ -214,7 +247,7 @@ constexpr int transparent_index = -1;
 
 struct PalettedImage {
     int size;
-    std::vector<int> pixels;  // palette index or transparent_index, top row first
+    std::vector<int> pixels; // palette index or transparent_index, top row first
 
     int at(int x, int y) const { return pixels[static_cast<std::size_t>(y * size + x)]; }
 };
@@ -223,7 +256,7 @@ struct PalettedImage {
 // strokes are about one pixel wide whatever the size.
 PalettedImage draw_paletted_face(int size, Mood mood)
 {
-    const double pixel = 2.0 / size;  // in face units
+    const double pixel = 2.0 / size; // in face units
     PalettedImage image{size, {}};
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
@@ -241,7 +274,7 @@ PalettedImage draw_paletted_face(int size, Mood mood)
     return image;
 }
 
-IconEntry paletted_entry(const PalettedImage& image)
+IconEntry paletted_entry(const PalettedImage &image)
 {
     Bytes xor_bitmap;
     const int stride = row_bytes(image.size, 4);
@@ -256,7 +289,7 @@ IconEntry paletted_entry(const PalettedImage& image)
     const Bytes mask = and_mask(image.size, [&](int x, int y) { return image.at(x, y) == transparent_index; });
 
     Bytes colour_table;
-    for (const Rgb& colour : palette) {
+    for (const Rgb &colour : palette) {
         for (const std::uint8_t byte : {colour.b, colour.g, colour.r, std::uint8_t{0}}) {
             tools::appendLittleEndian(colour_table, byte, 1);
         }
@@ -279,19 +312,26 @@ Colour mix(Colour from, Colour to, double t)
             from.a + (to.a - from.a) * t};
 }
 
-Colour rgb(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0, 1.0}; }
+Colour rgb(int r, int g, int b)
+{
+    return {r / 255.0, g / 255.0, b / 255.0, 1.0};
+}
 
 // Straight (not premultiplied) alpha, as both PNG and ICO store it.
 struct Canvas {
     int size;
     std::vector<Colour> pixels;
 
-    explicit Canvas(int side) : size(side), pixels(static_cast<std::size_t>(side * side), Colour{0, 0, 0, 0}) {}
+    explicit Canvas(int side)
+        : size(side)
+        , pixels(static_cast<std::size_t>(side * side), Colour{0, 0, 0, 0})
+    {
+    }
 
-    double pixel() const { return 1.0 / size; }  // in canvas units, where the canvas spans 0..1
+    double pixel() const { return 1.0 / size; } // in canvas units, where the canvas spans 0..1
 };
 
-void blend_over(Colour& dst, Colour src, double coverage)
+void blend_over(Colour &dst, Colour src, double coverage)
 {
     const double src_alpha = src.a * coverage;
     const double out_alpha = src_alpha + dst.a * (1.0 - src_alpha);
@@ -306,8 +346,7 @@ void blend_over(Colour& dst, Colour src, double coverage)
 
 // Covers each pixel by how far its centre lies inside the shape, over a one
 // pixel ramp: cheap, smooth anti-aliasing for distance-field shapes.
-template <typename Shape, typename Shade>
-void paint(Canvas& canvas, Shape distance, Shade shade)
+template <typename Shape, typename Shade> void paint(Canvas &canvas, Shape distance, Shade shade)
 {
     for (int y = 0; y < canvas.size; ++y) {
         for (int x = 0; x < canvas.size; ++x) {
@@ -327,23 +366,23 @@ auto flat(Colour colour)
 
 // Puts a shape drawn in its own unit frame (centre at the origin, radius 1)
 // onto the canvas, keeping distances in canvas units.
-template <typename LocalShape>
-auto placed(Point centre, double radius, LocalShape shape)
+template <typename LocalShape> auto placed(Point centre, double radius, LocalShape shape)
 {
     return [=](Point p) { return shape((p - centre) * (1.0 / radius)) * radius; };
 }
 
 // A disc with a darker rim; the rim never gets thinner than a pixel so small
 // sizes keep a crisp edge.
-template <typename Shade>
-void paint_rimmed_disc(Canvas& canvas, Point centre, double radius, Colour rim, Shade fill)
+template <typename Shade> void paint_rimmed_disc(Canvas &canvas, Point centre, double radius, Colour rim, Shade fill)
 {
     const double rim_width = std::max(0.035, 1.1 * canvas.pixel());
-    paint(canvas, [=](Point p) { return circle_distance(p, centre, radius); }, flat(rim));
-    paint(canvas, [=](Point p) { return circle_distance(p, centre, radius - rim_width); }, fill);
+    paint(
+        canvas, [=](Point p) { return circle_distance(p, centre, radius); }, flat(rim));
+    paint(
+        canvas, [=](Point p) { return circle_distance(p, centre, radius - rim_width); }, fill);
 }
 
-void paint_face(Canvas& canvas)
+void paint_face(Canvas &canvas)
 {
     const Point centre{0.4, 0.6};
     const double radius = 0.39;
@@ -372,7 +411,7 @@ double question_mark_distance(Point p, double half_width)
     return std::min(stroke, dot);
 }
 
-void paint_question_badge(Canvas& canvas)
+void paint_question_badge(Canvas &canvas)
 {
     // Grows at tiny sizes so the question mark keeps enough pixels to read.
     const double radius = std::max(0.245, 4.9 * canvas.pixel());
@@ -410,12 +449,12 @@ Rgba8 quantise(Colour c)
     return out.a == 0 ? Rgba8{0, 0, 0, 0} : out;
 }
 
-Rgba8 pixel_at(const Canvas& canvas, int x, int y)
+Rgba8 pixel_at(const Canvas &canvas, int x, int y)
 {
     return quantise(canvas.pixels[static_cast<std::size_t>(y * canvas.size + x)]);
 }
 
-IconEntry true_colour_entry(const Canvas& canvas)
+IconEntry true_colour_entry(const Canvas &canvas)
 {
     Bytes xor_bitmap;
     for (int y = canvas.size - 1; y >= 0; --y) {
@@ -433,7 +472,7 @@ IconEntry true_colour_entry(const Canvas& canvas)
 
 // ---------------------------------------------------------------- PNG
 
-std::uint32_t crc32(const Bytes& data, std::size_t begin)
+std::uint32_t crc32(const Bytes &data, std::size_t begin)
 {
     std::uint32_t crc = 0xFFFFFFFFu;
     for (std::size_t i = begin; i < data.size(); ++i) {
@@ -445,7 +484,7 @@ std::uint32_t crc32(const Bytes& data, std::size_t begin)
     return ~crc;
 }
 
-std::uint32_t adler32(const Bytes& data)
+std::uint32_t adler32(const Bytes &data)
 {
     std::uint32_t a = 1;
     std::uint32_t b = 0;
@@ -456,7 +495,7 @@ std::uint32_t adler32(const Bytes& data)
     return (b << 16) | a;
 }
 
-void put_chunk(Bytes& png, const char* type, const Bytes& data)
+void put_chunk(Bytes &png, const char *type, const Bytes &data)
 {
     tools::appendBigEndian(png, static_cast<std::uint32_t>(data.size()), 4);
     const std::size_t type_start = png.size();
@@ -466,7 +505,7 @@ void put_chunk(Bytes& png, const char* type, const Bytes& data)
 }
 
 // A zlib stream of uncompressed deflate blocks.
-Bytes zlib_stored(const Bytes& raw)
+Bytes zlib_stored(const Bytes &raw)
 {
     const std::size_t max_block = 65535;
     Bytes out{0x78, 0x01};
@@ -485,18 +524,18 @@ Bytes zlib_stored(const Bytes& raw)
     return out;
 }
 
-Bytes png_file(const Canvas& canvas)
+Bytes png_file(const Canvas &canvas)
 {
     Bytes header;
     tools::appendBigEndian(header, static_cast<std::uint32_t>(canvas.size), 4);
     tools::appendBigEndian(header, static_cast<std::uint32_t>(canvas.size), 4);
-    for (const unsigned field : {8u, 6u, 0u, 0u, 0u}) {  // 8-bit RGBA, deflate, no filter, no interlace
+    for (const unsigned field : {8u, 6u, 0u, 0u, 0u}) { // 8-bit RGBA, deflate, no filter, no interlace
         tools::appendLittleEndian(header, field, 1);
     }
 
     Bytes scanlines;
     for (int y = 0; y < canvas.size; ++y) {
-        tools::appendLittleEndian(scanlines, 0, 1);  // filter: none
+        tools::appendLittleEndian(scanlines, 0, 1); // filter: none
         for (int x = 0; x < canvas.size; ++x) {
             const Rgba8 p = pixel_at(canvas, x, y);
             for (const std::uint8_t byte : {p.r, p.g, p.b, p.a}) {
@@ -514,20 +553,20 @@ Bytes png_file(const Canvas& canvas)
 
 // ---------------------------------------------------------------- output
 
-bool write_file(const std::filesystem::path& path, const Bytes& bytes)
+bool write_file(const std::filesystem::path &path, const Bytes &bytes)
 {
     try {
         tools::writeFile(path, bytes);
-    } catch (const std::exception& error) {
+    } catch (const std::exception &error) {
         std::cerr << "make_icons: " << error.what() << '\n';
         return false;
     }
     return true;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     if (argc != 2) {
         std::cerr << "usage: make_icons OUTDIR\n";
@@ -542,7 +581,7 @@ int main(int argc, char** argv)
     }
 
     bool ok = write_file(out_dir / "correct.ico", ico_file({paletted_entry(draw_paletted_face(32, Mood::happy)),
-                                                           paletted_entry(draw_paletted_face(16, Mood::happy))}));
+                                                            paletted_entry(draw_paletted_face(16, Mood::happy))}));
     ok = write_file(out_dir / "wrong.ico", ico_file({paletted_entry(draw_paletted_face(32, Mood::sad))})) && ok;
 
     std::vector<IconEntry> program_entries;

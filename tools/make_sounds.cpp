@@ -105,8 +105,8 @@ void addStrike(Signal &out, int rate, const Strike &strike, std::span<const Part
         const double decay = partial.decayPerSecond * strike.damping;
         for (std::size_t i = first; i < out.size(); ++i) {
             const double t = static_cast<double>(i - first) / rate;
-            out[i] += strike.gain * partial.gain * smoothRamp(t, attackSeconds) * std::exp(-decay * t) *
-                      std::sin(twoPi * hz * t);
+            out[i] += strike.gain * partial.gain * smoothRamp(t, attackSeconds) * std::exp(-decay * t)
+                      * std::sin(twoPi * hz * t);
         }
     }
 }
@@ -168,8 +168,8 @@ void addBrassNote(Signal &out, int rate, const BrassNote &note)
             pitch * (1.0 - pitchSag * progress) * (1.0 + note.vibratoDepth * std::sin(twoPi * vibratoHz * t));
         const double opening = muteOpening(progress);
         const double brightness = 0.15 + 0.6 * opening;
-        out[first + i] += edgeGain(t, note.lengthSeconds, 0.025, note.releaseSeconds) * (0.35 + 0.65 * opening) *
-                          brassWave(phase, harmonics, brightness);
+        out[first + i] += edgeGain(t, note.lengthSeconds, 0.025, note.releaseSeconds) * (0.35 + 0.65 * opening)
+                          * brassWave(phase, harmonics, brightness);
         phase = std::fmod(phase + twoPi * hz / rate, twoPi);
     }
 }
@@ -177,7 +177,10 @@ void addBrassNote(Signal &out, int rate, const BrassNote &note)
 // Deterministic noise: xorshift32 from a fixed seed, -1 to 1.
 class Noise {
 public:
-    explicit Noise(std::uint32_t seed = 0x2545F491u) : state_(seed) {}
+    explicit Noise(std::uint32_t seed = 0x2545F491u)
+        : state_(seed)
+    {
+    }
 
     double next()
     {

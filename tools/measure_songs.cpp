@@ -101,8 +101,8 @@ FinalChord finalChord(const MidiSong &song, const std::set<int> &lead)
     const bool flats = song.keySharps < 0;
     const int tonic = tonicOf(song);
     std::string name = chordName(classes, bass % 12, flats);
-    const bool triadOnTonic = classes.count(tonic) && classes.count((tonic + 7) % 12) &&
-                              classes.count((tonic + (song.minorKey ? 3 : 4)) % 12);
+    const bool triadOnTonic = classes.count(tonic) && classes.count((tonic + 7) % 12)
+                              && classes.count((tonic + (song.minorKey ? 3 : 4)) % 12);
     return {name, triadOnTonic && bass % 12 == tonic};
 }
 
@@ -121,8 +121,8 @@ Crossings crossings(const MidiSong &song, const std::set<int> &lead)
         ++result.leadNotes;
         int top = -1;
         for (const MidiNote &other : song.notes)
-            if (!lead.count(other.channel) && other.channel != audio::drumChannel && other.start < melody.end &&
-                other.end > melody.start)
+            if (!lead.count(other.channel) && other.channel != audio::drumChannel && other.start < melody.end
+                && other.end > melody.start)
                 top = std::max(top, other.key);
         if (top >= melody.key) {
             ++result.crossed;
@@ -256,8 +256,8 @@ void measure(const std::string &path, const Options &options, const std::string 
     if (options.sections)
         printSections(song, whole, leadAlone, backing);
     if (!options.waveDirectory.empty())
-        writeWave(whole, std::filesystem::path(options.waveDirectory) /
-                             (std::filesystem::path(path).stem().string() + ".wav"));
+        writeWave(whole, std::filesystem::path(options.waveDirectory)
+                             / (std::filesystem::path(path).stem().string() + ".wav"));
 }
 
 }

@@ -17,16 +17,14 @@ namespace teaser {
 
 namespace {
 
-template <typename Handler>
-void onClick(MainWindow &window, Button button, Handler handler)
+template <typename Handler> void onClick(MainWindow &window, Button button, Handler handler)
 {
     QObject::connect(window.button(button), &QPushButton::clicked, &window, handler);
 }
 
 // The handlers own the check marks, so the mark Qt flips on a click is put
 // back before the handler runs.
-template <typename Handler>
-void onChoose(QAction *item, Handler handler)
+template <typename Handler> void onChoose(QAction *item, Handler handler)
 {
     QObject::connect(item, &QAction::triggered, item, [item, handler](bool checked) {
         if (item->isCheckable())

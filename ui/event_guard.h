@@ -12,8 +12,7 @@ void reportEscapedException(const char *what, const char *why);
 
 // Runs the handler; when it throws, reports it and returns a value-initialised
 // result.
-template <typename Handler>
-auto guarded(const char *what, Handler &&handler) -> decltype(handler())
+template <typename Handler> auto guarded(const char *what, Handler &&handler) -> decltype(handler())
 {
     try {
         return handler();

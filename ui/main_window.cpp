@@ -2,9 +2,9 @@
 
 #include "core/window.h"
 #include "sound/song_list.h"
-#include "ui/window_parts.h"
 #include "ui/fonts.h"
 #include "ui/submit_on_enter.h"
+#include "ui/window_parts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,8 +37,7 @@ QString welcomeText()
                             "这就是一个让你迅速成为脑筋急转弯高手的软件，如果你觉得还有意思，就开始这个有趣的征程吧！");
 }
 
-template <typename Control>
-Control *place(QWidget *parent, const char *name, QRect geometry)
+template <typename Control> Control *place(QWidget *parent, const char *name, QRect geometry)
 {
     auto *control = new Control(parent);
     control->setObjectName(QString::fromUtf8(name));
@@ -135,7 +134,8 @@ void MainWindow::createControls()
     标签5->setWordWrap(true);
     标签5->setFont(songFont(14));
     标签1 = placeLabel(box, "标签1", {5, 122, 40, 24}, QStringLiteral("答案："));
-    编辑框1 = placeReadOnlyBox(box, "编辑框1", {44, 110, 332, 30}, QStringLiteral("岚石工作室祝你笑口常开，身体健康！"));
+    编辑框1 =
+        placeReadOnlyBox(box, "编辑框1", {44, 110, 332, 30}, QStringLiteral("岚石工作室祝你笑口常开，身体健康！"));
     标签2 = placeLabel(box, "标签2", {4, 155, 32, 24}, QStringLiteral("回答："));
     答案 = place<QLineEdit>(box, "答案", {44, 155, 272, 20});
     按钮1 = placeButton(box, "按钮1", {324, 150, 48, 24}, QStringLiteral("提交"));

@@ -10,8 +10,10 @@ namespace teaser {
 
 QPoint placeWithin(const QRect &available, const QSize &frame, const QPoint &wanted)
 {
-    const int x = std::clamp(wanted.x(), available.left(), std::max(available.left(), available.right() + 1 - frame.width()));
-    const int y = std::clamp(wanted.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height()));
+    const int x =
+        std::clamp(wanted.x(), available.left(), std::max(available.left(), available.right() + 1 - frame.width()));
+    const int y =
+        std::clamp(wanted.y(), available.top(), std::max(available.top(), available.bottom() + 1 - frame.height()));
     return {x, y};
 }
 

@@ -23,7 +23,6 @@
 #include <fluidsynth.h>
 #endif
 
-
 namespace teaser {
 
 namespace {

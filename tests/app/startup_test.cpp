@@ -9,7 +9,7 @@
 namespace teaser::testing {
 namespace {
 
-class StartUpTest : public QuizFixture {};
+class StartUpTest : public QuizFixture { };
 
 TEST_F(StartUpTest, startUpLoadsTheFirstBankThenStartsTheDefaultSong)
 {

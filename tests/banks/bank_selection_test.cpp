@@ -1,7 +1,7 @@
 #include "banks/bank_selection.h"
 
-#include "core/gbk.h"
 #include "banks/question_lookup.h"
+#include "core/gbk.h"
 #include "support/quiz_fixture.h"
 
 #include <limits>
@@ -12,10 +12,7 @@ namespace {
 
 class BankSelectionTest : public QuizFixture {
 protected:
-    void SetUp() override
-    {
-        writeThreeBanks();
-    }
+    void SetUp() override { writeThreeBanks(); }
 
     std::vector<MenuItem> checkedBankItems() const
     {
@@ -33,8 +30,8 @@ TEST_F(BankSelectionTest, secondBankReplacesLinesAndCountAndTakesTheMark)
     SelectBank(quiz, Bank::second);
 
     EXPECT_EQ(state.questionCount, 502);
-    EXPECT_EQ(state.bankLines.at(1), "1.Q1");        // the file's line 2
-    EXPECT_EQ(state.bankLines.at(1004), "A502");     // the file's line 1005
+    EXPECT_EQ(state.bankLines.at(1), "1.Q1");    // the file's line 2
+    EXPECT_EQ(state.bankLines.at(1004), "A502"); // the file's line 1005
     EXPECT_EQ(checkedBankItems(), std::vector{MenuItem::题库2});
     EXPECT_TRUE(window.messages.empty());
 }
@@ -100,8 +97,10 @@ TEST_F(BankSelectionTest, everyProblemHasItsOwnMessage)
         {"zero", "0\r\n"},
         {"LF", "1\nQ\nA\n"},
         {"zero byte", std::string("1\r\n\0\r\nA\r\n", 9)},
-        {"UTF-8 byte order mark", "\xEF\xBB\xBF" "1\r\nQ\r\nA\r\n"},
-        {"UTF-16", "\xFF\xFE" "1\r\nQ\r\nA\r\n"},
+        {"UTF-8 byte order mark", "\xEF\xBB\xBF"
+                                  "1\r\nQ\r\nA\r\n"},
+        {"UTF-16", "\xFF\xFE"
+                   "1\r\nQ\r\nA\r\n"},
         {"long line", "1\r\n" + std::string(5000, 'Q') + "\r\nA\r\n"},
     };
     std::set<Text> messages;
@@ -123,7 +122,9 @@ TEST_F(BankSelectionTest, everyProblemHasItsOwnMessage)
 TEST_F(BankSelectionTest, messagesNameTheRealCause)
 {
     const std::pair<std::string, const char16_t *> files[] = {
-        {"\xEF\xBB\xBF" "1\r\nQ\r\nA\r\n", u"UTF-8 的字节顺序标记"},
+        {"\xEF\xBB\xBF"
+         "1\r\nQ\r\nA\r\n",
+         u"UTF-8 的字节顺序标记"},
         {"1\r\n" + std::string(5000, 'Q') + "\r\nA\r\n", u"第 2 行有 5000 字节，一行最多 4096 字节"},
     };
     for (const auto &[bytes, cause] : files) {
@@ -141,7 +142,9 @@ TEST_F(BankSelectionTest, messagesNameTheRealCause)
 TEST_F(BankSelectionTest, aFolderNameThatIsNotUtf8StillGetsItsMessage)
 {
     // Such a folder once ended the program while the message was written.
-    const auto folder = directory.path() / std::string("bad\xFF" "folder");
+    const auto folder = directory.path()
+                        / std::string("bad\xFF"
+                                      "folder");
     std::filesystem::create_directory(folder);
     quiz.programDirectory = folder;
     SelectBank(quiz, Bank::first);

@@ -33,12 +33,8 @@ TEST(BankTextTest, keepsEveryLineAsItStandsInTheFile)
     // the separator, repeated and wrong numbers, trailing spaces, U+3000
     // (GBK A1 A1), a quote followed by a tab, quotes inside, an answer "0.1".
     const std::string lines[] = {
-        "1Q without separator",    "A1",
-        " 2.Q with leading space", "A2 ",
-        "3.\tQ after a tab",       "\"A3\"",
-        "3.Q repeated number",     "0.1",
-        "77.Q wrong number  ",     "A5\xA1\xA1",
-        "6.Q \"quoted\" end\"\t",  "A6",
+        "1Q without separator", "A1",  " 2.Q with leading space", "A2 ",        "3.\tQ after a tab",      "\"A3\"",
+        "3.Q repeated number",  "0.1", "77.Q wrong number  ",     "A5\xA1\xA1", "6.Q \"quoted\" end\"\t", "A6",
     };
     std::string text = "6\r\n";
     for (const std::string &line : lines)
@@ -113,8 +109,15 @@ TEST(BankTextTest, rejectsTextsThatAreNoBank)
         {"LF line ends", "1\nQ\nA\n", BankProblem::notCrLf},
         {"lone CR line ends", "1\rQ\rA\r", BankProblem::notCrLf},
         {"zero byte", std::string("1\r\nQ\0\r\nA\r\n", 10), BankProblem::zeroByte},
-        {"UTF-8 byte order mark", "\xEF\xBB\xBF" "1\r\nQ\r\nA\r\n", BankProblem::utf8Bom},
-        {"UTF-16", std::string("\xFF\xFE" "1\0\r\0\n\0", 8), BankProblem::utf16},
+        {"UTF-8 byte order mark",
+         "\xEF\xBB\xBF"
+         "1\r\nQ\r\nA\r\n",
+         BankProblem::utf8Bom},
+        {"UTF-16",
+         std::string("\xFF\xFE"
+                     "1\0\r\0\n\0",
+                     8),
+         BankProblem::utf16},
         {"a question line too long to show", "1\r\n" + std::string(4097, 'Q') + "\r\nA\r\n", BankProblem::lineTooLong},
         {"an answer line too long to show", "1\r\nQ\r\n" + std::string(4097, 'A') + "\r\n", BankProblem::lineTooLong},
     };

@@ -1,6 +1,6 @@
 // Checks the three bank files installed beside the program.
-#include "core/gbk.h"
 #include "banks/bank_text.h"
+#include "core/gbk.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

@@ -19,7 +19,10 @@ TEST(GbkTest, encodesAndDecodesChineseText)
 TEST(GbkTest, decodingNeverStopsAtABadByte)
 {
     // 0xFF never starts a character; the final 0xCB lacks its second byte.
-    const QString decoded = decodeGbk(std::string("\xFF" "a\xFF" "b\xCB", 5));
+    const QString decoded = decodeGbk(std::string("\xFF"
+                                                  "a\xFF"
+                                                  "b\xCB",
+                                                  5));
     EXPECT_EQ(decoded.count(QChar::ReplacementCharacter), 3) << decoded.toStdString();
     EXPECT_TRUE(decoded.contains(u'a'));
     EXPECT_TRUE(decoded.contains(u'b'));

@@ -1,8 +1,8 @@
 #include "quiz/answers.h"
 
+#include "banks/question_lookup.h"
 #include "core/gbk.h"
 #include "core/quiz_texts.h"
-#include "banks/question_lookup.h"
 #include "quiz/countdown.h"
 #include "quiz/navigation.h"
 #include "support/quiz_fixture.h"
@@ -33,14 +33,12 @@ protected:
 
     bool showsCorrectVerdict() const
     {
-        return window.captions.at(Label::标签5) == texts::correctVerdict()
-               && window.picture == VerdictPicture::correct;
+        return window.captions.at(Label::标签5) == texts::correctVerdict() && window.picture == VerdictPicture::correct;
     }
 
     bool showsWrongVerdict() const
     {
-        return window.captions.at(Label::标签5) == texts::wrongVerdict()
-               && window.picture == VerdictPicture::wrong;
+        return window.captions.at(Label::标签5) == texts::wrongVerdict() && window.picture == VerdictPicture::wrong;
     }
 };
 
@@ -59,8 +57,8 @@ TEST_F(AnswersTest, anUndisturbedCountdownTicksThirtyTimesThenReveals)
 
     log.clear();
     CountdownTick(quiz);
-    EXPECT_EQ(log.events, (std::vector<std::string>{"text 编辑框1 A1", "sound cue reveal", "timer 0",
-                                                    "caption 标签4 30"}));
+    EXPECT_EQ(log.events,
+              (std::vector<std::string>{"text 编辑框1 A1", "sound cue reveal", "timer 0", "caption 标签4 30"}));
     EXPECT_EQ(state.elapsedSeconds, 30);
 }
 
@@ -116,9 +114,9 @@ TEST_F(AnswersTest, aCorrectGuessKeepsTheGuessInTheAnswerBox)
     CountdownTick(quiz);
     log.clear();
     judge("A1");
-    EXPECT_EQ(log.events, (std::vector<std::string>{"text 编辑框1 A1", "sound cue correct", "picture correct",
-                                                    "caption 标签5 " + texts::correctVerdict(), "text 答案 ",
-                                                    "timer 0"}));
+    EXPECT_EQ(log.events,
+              (std::vector<std::string>{"text 编辑框1 A1", "sound cue correct", "picture correct",
+                                        "caption 标签5 " + texts::correctVerdict(), "text 答案 ", "timer 0"}));
     EXPECT_TRUE(showsCorrectVerdict());
     EXPECT_EQ(state.elapsedSeconds, 0);
 }
@@ -142,12 +140,15 @@ TEST_F(AnswersTest, guessesAreComparedByteForByte)
     };
     const Row rows[] = {
         {2, "A2 ", true},
-        {2, "A2", false},            // the stored answer ends in a space
+        {2, "A2", false}, // the stored answer ends in a space
         {1, "A1 ", false},
-        {1, "a1", false},            // case counts
-        {1, "\xA3\xC1" "1", false},  // full-width Ａ against half-width A
+        {1, "a1", false}, // case counts
+        {1,
+         "\xA3\xC1"
+         "1",
+         false}, // full-width Ａ against half-width A
         {3, "\xA3\xC1\xA3\xC2", true},
-        {3, "AB", false},            // half-width against the stored full-width
+        {3, "AB", false}, // half-width against the stored full-width
     };
     for (const Row &row : rows) {
         showQuestion(row.question);

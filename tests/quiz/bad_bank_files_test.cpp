@@ -1,9 +1,9 @@
 // Bank files of every bad kind, chosen from the bank menu and then used by
 // every command: each either loads or is refused with a message, and the
 // quiz goes on with the bank it had.
-#include "core/gbk.h"
 #include "banks/bank_selection.h"
 #include "banks/question_lookup.h"
+#include "core/gbk.h"
 #include "quiz/answers.h"
 #include "quiz/countdown.h"
 #include "quiz/navigation.h"
@@ -26,8 +26,8 @@ protected:
     void runEveryCommand()
     {
         window.texts[TextBox::编辑框2] = "150";
-        for (auto *command : {FirstQuestion, NextQuestion, PreviousQuestion, LastQuestion, RandomQuestion,
-                              GoToNumber, ShowAnswer, CountdownTick, JudgeGuess})
+        for (auto *command : {FirstQuestion, NextQuestion, PreviousQuestion, LastQuestion, RandomQuestion, GoToNumber,
+                              ShowAnswer, CountdownTick, JudgeGuess})
             command(quiz);
         window.messages.clear();
     }

@@ -60,9 +60,9 @@ TEST(GoToNumberTest, readsDecimalNumbersAndTruncatesThoseInRange)
         {"1 2", std::nullopt},
         {"1,000", std::nullopt},
         {"++1", std::nullopt},
-        {"\xA3", std::nullopt},          // a lead byte cut short
-        {"\xA3\xC1", std::nullopt},      // full-width A
-        {"\xD2\xBB", std::nullopt},      // 一
+        {"\xA3", std::nullopt},     // a lead byte cut short
+        {"\xA3\xC1", std::nullopt}, // full-width A
+        {"\xD2\xBB", std::nullopt}, // 一
         {std::string("1\0", 2), std::nullopt},
     };
     for (const ConversionCase &row : cases)

@@ -1,9 +1,9 @@
 #include "quiz/navigation.h"
 
-#include "core/gbk.h"
-#include "core/quiz_texts.h"
 #include "banks/bank_catalog.h"
 #include "banks/bank_selection.h"
+#include "core/gbk.h"
+#include "core/quiz_texts.h"
 #include "quiz/answers.h"
 #include "quiz/countdown.h"
 #include "support/quiz_fixture.h"
@@ -55,8 +55,7 @@ TEST_F(NavigationTest, nextAtTheLastQuestionShowsNothingNewButRestartsTheCountdo
 {
     state.currentNumber = 300;
     NextQuestion(quiz);
-    EXPECT_EQ(log.events,
-              (std::vector<std::string>{"picture cleared", "caption 标签5 ", questionCue, countdownStart}));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"picture cleared", "caption 标签5 ", questionCue, countdownStart}));
     EXPECT_EQ(state.currentNumber, 300);
     EXPECT_TRUE(window.messages.empty());
 }
@@ -64,8 +63,7 @@ TEST_F(NavigationTest, nextAtTheLastQuestionShowsNothingNewButRestartsTheCountdo
 TEST_F(NavigationTest, previousFromTheStartShowsNoQuestionAndNoMessage)
 {
     PreviousQuestion(quiz);
-    EXPECT_EQ(log.events,
-              (std::vector<std::string>{"picture cleared", "caption 标签5 ", questionCue, countdownStart}));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"picture cleared", "caption 标签5 ", questionCue, countdownStart}));
     EXPECT_EQ(state.currentNumber, 0);
 }
 
@@ -74,10 +72,19 @@ TEST_F(NavigationTest, previousFromTwoShowsOneThenSaysSoThenRunsFirstQuestion)
     state.currentNumber = 2;
     PreviousQuestion(quiz);
 
-    const std::vector<std::string> expected{
-        "picture cleared", "caption 标签5 ", questionCue, shows(1), thinkAgainShown(), countdownStart,
-        "message information " + texts::alreadyFirstQuestion(),
-        "picture cleared", "caption 标签5 ", questionCue, shows(1), thinkAgainShown(), countdownStart};
+    const std::vector<std::string> expected{"picture cleared",
+                                            "caption 标签5 ",
+                                            questionCue,
+                                            shows(1),
+                                            thinkAgainShown(),
+                                            countdownStart,
+                                            "message information " + texts::alreadyFirstQuestion(),
+                                            "picture cleared",
+                                            "caption 标签5 ",
+                                            questionCue,
+                                            shows(1),
+                                            thinkAgainShown(),
+                                            countdownStart};
     EXPECT_EQ(log.events, expected);
     EXPECT_EQ(state.currentNumber, 1);
 }
@@ -133,8 +140,8 @@ TEST_F(NavigationTest, lastQuestionFollowsTheCheckedBank)
         LastQuestion(quiz);
         EXPECT_EQ(state.currentNumber, last);
         EXPECT_EQ(state.currentAnswer, "A" + std::to_string(last));
-        const std::vector<std::string> expected{"picture cleared", "caption 标签5 ", countdownStart, questionCue,
-                                                shows(last), thinkAgainShown()};
+        const std::vector<std::string> expected{"picture cleared", "caption 标签5 ", countdownStart,
+                                                questionCue,       shows(last),      thinkAgainShown()};
         EXPECT_EQ(log.events, expected) << "bank " << int(bank);
     }
 }
@@ -304,7 +311,7 @@ TEST_F(NavigationTest, aNumberBeyondASmallerBankIsBroughtBackByPrevious)
     EXPECT_EQ(log.count(shows(300)), 1);
 }
 
-class EmptyBankNavigationTest : public QuizFixture {};
+class EmptyBankNavigationTest : public QuizFixture { };
 
 TEST_F(EmptyBankNavigationTest, noCommandShowsAQuestionOrMovesTheNumber)
 {

@@ -28,27 +28,47 @@ protected:
 
     void randomEvent()
     {
-        static const char *const typedNumbers[] = {"1", "300", "502", "1262", "0", "-7", "abc", "", "99999999999",
-                                                   "3.5", "1e3", "\xA3\xB5"};
+        static const char *const typedNumbers[] = {"1",   "300", "502",         "1262", "0",   "-7",
+                                                   "abc", "",    "99999999999", "3.5",  "1e3", "\xA3\xB5"};
         switch (std::uniform_int_distribution<int>(0, 15)(random)) {
-        case 0: FirstQuestion(quiz); break;
-        case 1: NextQuestion(quiz); break;
-        case 2: PreviousQuestion(quiz); break;
-        case 3: LastQuestion(quiz); break;
-        case 4: RandomQuestion(quiz); break;
+        case 0:
+            FirstQuestion(quiz);
+            break;
+        case 1:
+            NextQuestion(quiz);
+            break;
+        case 2:
+            PreviousQuestion(quiz);
+            break;
+        case 3:
+            LastQuestion(quiz);
+            break;
+        case 4:
+            RandomQuestion(quiz);
+            break;
         case 5:
             window.texts[TextBox::编辑框2] = typedNumbers[random() % std::size(typedNumbers)];
             GoToNumber(quiz);
             break;
-        case 6: ShowAnswer(quiz); break;
+        case 6:
+            ShowAnswer(quiz);
+            break;
         case 7:
             window.texts[TextBox::答案] = random() % 2 ? state.currentAnswer : "A1";
             JudgeGuess(quiz);
             break;
-        case 8: SelectBank(quiz, allBanks[random() % 3]); break;
-        case 9: window.noCountdown = !window.noCountdown; break;
-        case 10: ToggleMusic(quiz); break;
-        case 11: PlaySong(quiz, allSongs[random() % allSongs.size()]); break;
+        case 8:
+            SelectBank(quiz, allBanks[random() % 3]);
+            break;
+        case 9:
+            window.noCountdown = !window.noCountdown;
+            break;
+        case 10:
+            ToggleMusic(quiz);
+            break;
+        case 11:
+            PlaySong(quiz, allSongs[random() % allSongs.size()]);
+            break;
         case 12:
             // Now and then the third bank's file goes bad, or is mended.
             if (random() % 64 == 0)
@@ -68,8 +88,8 @@ protected:
         ASSERT_GE(state.elapsedSeconds, 0) << "event " << event;
         ASSERT_LE(state.elapsedSeconds, 30) << "event " << event;
         ASSERT_TRUE(window.timerInterval == 0 || window.timerInterval == 1000) << "event " << event;
-        const int checkedBanks = window.checked[MenuItem::题库1] + window.checked[MenuItem::题库2]
-                                 + window.checked[MenuItem::题库3];
+        const int checkedBanks =
+            window.checked[MenuItem::题库1] + window.checked[MenuItem::题库2] + window.checked[MenuItem::题库3];
         ASSERT_EQ(checkedBanks, 1) << "event " << event;
         const std::string &label = window.captions[Label::标签4];
         ASSERT_TRUE(!label.empty() && label.find_first_not_of("0123456789") == std::string::npos

@@ -49,11 +49,11 @@ TEST(BuiltInCuesTest, areWholeEightBitMonoWaveFilesOfTheirSizes)
         EXPECT_TRUE(tagAt(bytes, 8, "WAVE"));
         EXPECT_TRUE(tagAt(bytes, 12, "fmt "));
         EXPECT_EQ(le32(bytes, 16), 16u);
-        EXPECT_EQ(le16(bytes, 20), 1);     // PCM
-        EXPECT_EQ(le16(bytes, 22), 1);     // mono
+        EXPECT_EQ(le16(bytes, 20), 1); // PCM
+        EXPECT_EQ(le16(bytes, 22), 1); // mono
         EXPECT_EQ(le32(bytes, 24), 11025u);
         EXPECT_EQ(le32(bytes, 28), 11025u); // bytes per second
-        EXPECT_EQ(le16(bytes, 32), 1);     // block align
+        EXPECT_EQ(le16(bytes, 32), 1);      // block align
         EXPECT_EQ(le16(bytes, 34), 8);
         EXPECT_TRUE(tagAt(bytes, 36, "data"));
         EXPECT_EQ(le32(bytes, 40), cue.sampleBytes);
@@ -66,7 +66,7 @@ TEST(BuiltInCuesTest, areWholeEightBitMonoWaveFilesOfTheirSizes)
     }
 }
 
-class CuePlayingTest : public QuizFixture {};
+class CuePlayingTest : public QuizFixture { };
 
 TEST_F(CuePlayingTest, theQuestionCueIsTheFileBesideTheProgramAndNotLooped)
 {
@@ -80,8 +80,8 @@ TEST_F(CuePlayingTest, builtInCuesPlayFromMemory)
 {
     for (const Cue cue : {Cue::reveal, Cue::correct, Cue::wrong, Cue::tick})
         PlayCue(quiz, cue);
-    EXPECT_EQ(log.events, (std::vector<std::string>{"sound cue reveal", "sound cue correct", "sound cue wrong",
-                                                    "sound cue tick"}));
+    EXPECT_EQ(log.events,
+              (std::vector<std::string>{"sound cue reveal", "sound cue correct", "sound cue wrong", "sound cue tick"}));
 }
 
 }

@@ -5,7 +5,7 @@
 namespace teaser::testing {
 namespace {
 
-class MusicMenuTest : public QuizFixture {};
+class MusicMenuTest : public QuizFixture { };
 
 TEST_F(MusicMenuTest, eachSongItemLoopsItsOwnFileWhileMusicIsOn)
 {

@@ -45,8 +45,7 @@ void RecordingWindow::setChecked(MenuItem item, bool state)
 void RecordingWindow::showMessage(MessageIcon icon, std::string_view gbk)
 {
     messages.emplace_back(icon, Text(gbk));
-    log_.add(std::string("message ") + (icon == MessageIcon::warning ? "warning " : "information ")
-             + std::string(gbk));
+    log_.add(std::string("message ") + (icon == MessageIcon::warning ? "warning " : "information ") + std::string(gbk));
     if (whileMessageOpen)
         whileMessageOpen();
 }

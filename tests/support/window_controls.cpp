@@ -18,8 +18,7 @@ namespace teaser::testing {
 
 namespace {
 
-template <typename Control>
-Control *named(QWidget &window, const std::string &name)
+template <typename Control> Control *named(QWidget &window, const std::string &name)
 {
     auto *control = window.findChild<Control *>(QString::fromStdString(name));
     if (!control)

@@ -23,26 +23,26 @@ constexpr std::size_t entry_size = 16;
 constexpr std::size_t info_header_size = 40;
 constexpr std::array<int, 6> program_icon_sizes{16, 32, 48, 64, 72, 128};
 
-Bytes read_bytes(const std::string& relative_path)
+Bytes read_bytes(const std::string &relative_path)
 {
     std::ifstream file(std::string(TEASER_SOURCE_DIR) + "/" + relative_path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::uint32_t read_le16(const Bytes& bytes, std::size_t offset)
+std::uint32_t read_le16(const Bytes &bytes, std::size_t offset)
 {
     return static_cast<std::uint32_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);
 }
 
-std::uint32_t read_le32(const Bytes& bytes, std::size_t offset)
+std::uint32_t read_le32(const Bytes &bytes, std::size_t offset)
 {
     return read_le16(bytes, offset) | read_le16(bytes, offset + 2) << 16;
 }
 
-std::uint32_t read_be32(const Bytes& bytes, std::size_t offset)
+std::uint32_t read_be32(const Bytes &bytes, std::size_t offset)
 {
-    return static_cast<std::uint32_t>(bytes.at(offset)) << 24 | static_cast<std::uint32_t>(bytes.at(offset + 1)) << 16 |
-           static_cast<std::uint32_t>(bytes.at(offset + 2)) << 8 | bytes.at(offset + 3);
+    return static_cast<std::uint32_t>(bytes.at(offset)) << 24 | static_cast<std::uint32_t>(bytes.at(offset + 1)) << 16
+           | static_cast<std::uint32_t>(bytes.at(offset + 2)) << 8 | bytes.at(offset + 3);
 }
 
 std::size_t row_bytes(int width, int bits_per_pixel)
@@ -63,7 +63,7 @@ struct DirectoryEntry {
     std::size_t offset;
 };
 
-std::vector<DirectoryEntry> read_directory(const Bytes& ico)
+std::vector<DirectoryEntry> read_directory(const Bytes &ico)
 {
     std::vector<DirectoryEntry> entries;
     const std::uint32_t count = read_le16(ico, 4);
@@ -84,12 +84,12 @@ std::size_t expected_resource_size(int size, int bits_per_pixel)
     return info_header_size + palette_bytes + rows * row_bytes(size, bits_per_pixel) + rows * row_bytes(size, 1);
 }
 
-void expect_directory_consistent(const Bytes& ico, const std::vector<DirectoryEntry>& entries)
+void expect_directory_consistent(const Bytes &ico, const std::vector<DirectoryEntry> &entries)
 {
     EXPECT_EQ(read_le16(ico, 0), 0u);
     EXPECT_EQ(read_le16(ico, 2), 1u) << "type must be icon";
     std::size_t next = icondir_size + entries.size() * entry_size;
-    for (const DirectoryEntry& entry : entries) {
+    for (const DirectoryEntry &entry : entries) {
         EXPECT_EQ(entry.width, entry.height);
         EXPECT_EQ(entry.reserved, 0);
         EXPECT_EQ(entry.planes, 1);
@@ -101,7 +101,7 @@ void expect_directory_consistent(const Bytes& ico, const std::vector<DirectoryEn
     EXPECT_EQ(next, ico.size()) << "the last resource ends the file";
 }
 
-void expect_info_header_matches(const Bytes& ico, const DirectoryEntry& entry)
+void expect_info_header_matches(const Bytes &ico, const DirectoryEntry &entry)
 {
     const std::size_t at = entry.offset;
     EXPECT_EQ(read_le32(ico, at), info_header_size);
@@ -119,26 +119,26 @@ struct Rgba {
     std::uint8_t b;
     std::uint8_t a;
 
-    bool operator==(const Rgba&) const = default;
+    bool operator==(const Rgba &) const = default;
 };
 
 struct IconImage {
     int size;
-    std::vector<int> palette_index;  // 4-bit images only
+    std::vector<int> palette_index; // 4-bit images only
     std::vector<Rgba> colour;
-    std::vector<bool> masked;  // AND mask bit: see-through
+    std::vector<bool> masked; // AND mask bit: see-through
 
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y * size + x); }
     Rgba at(int x, int y) const { return colour[index(x, y)]; }
     bool opaque(int x, int y) const { return !masked[index(x, y)] && colour[index(x, y)].a == 255; }
 };
 
-void PrintTo(const Rgba& c, std::ostream* out)
+void PrintTo(const Rgba &c, std::ostream *out)
 {
     *out << "rgba(" << int{c.r} << ", " << int{c.g} << ", " << int{c.b} << ", " << int{c.a} << ")";
 }
 
-IconImage decode_image(const Bytes& ico, const DirectoryEntry& entry)
+IconImage decode_image(const Bytes &ico, const DirectoryEntry &entry)
 {
     const int size = entry.width;
     const int bits = entry.bit_count;
@@ -148,7 +148,7 @@ IconImage decode_image(const Bytes& ico, const DirectoryEntry& entry)
 
     IconImage image{size, {}, {}, {}};
     for (int y = 0; y < size; ++y) {
-        const auto stored_row = static_cast<std::size_t>(size - 1 - y);  // rows are stored bottom-up
+        const auto stored_row = static_cast<std::size_t>(size - 1 - y); // rows are stored bottom-up
         const std::size_t xor_row = xor_at + stored_row * row_bytes(size, bits);
         const std::size_t and_row = and_at + stored_row * row_bytes(size, 1);
         for (int x = 0; x < size; ++x) {
@@ -181,7 +181,10 @@ protected:
     const Bytes correct = read_bytes("ui/icons/correct.ico");
     const Bytes wrong = read_bytes("ui/icons/wrong.ico");
 
-    IconImage image(const Bytes& ico, std::size_t which) const { return decode_image(ico, read_directory(ico).at(which)); }
+    IconImage image(const Bytes &ico, std::size_t which) const
+    {
+        return decode_image(ico, read_directory(ico).at(which));
+    }
 };
 
 TEST_F(VerdictIcon, FilesHaveTheSizesBuiltIntoTheProgram)
@@ -197,7 +200,7 @@ TEST_F(VerdictIcon, CorrectHoldsSixteenColourImagesOf32And16Pixels)
     EXPECT_EQ(entries[0].width, 32);
     EXPECT_EQ(entries[1].width, 16);
     expect_directory_consistent(correct, entries);
-    for (const DirectoryEntry& entry : entries) {
+    for (const DirectoryEntry &entry : entries) {
         EXPECT_EQ(entry.bit_count, 4);
         expect_info_header_matches(correct, entry);
     }
@@ -215,7 +218,7 @@ TEST_F(VerdictIcon, WrongHoldsOneSixteenColourImageOf32Pixels)
 
 TEST_F(VerdictIcon, FacesAreOpaqueYellowWithABlackRimAndSeeThroughCorners)
 {
-    for (const IconImage& face : {image(correct, 0), image(correct, 1), image(wrong, 0)}) {
+    for (const IconImage &face : {image(correct, 0), image(correct, 1), image(wrong, 0)}) {
         SCOPED_TRACE(face.size);
         const int middle = face.size / 2;
         const int last = face.size - 1;
@@ -224,7 +227,8 @@ TEST_F(VerdictIcon, FacesAreOpaqueYellowWithABlackRimAndSeeThroughCorners)
         EXPECT_EQ(face.at(0, middle), black) << "left rim";
         EXPECT_EQ(face.at(last, middle), black) << "right rim";
         EXPECT_EQ(face.at(middle, 0), black) << "top rim";
-        for (const auto& [x, y] : {std::array{0, 0}, std::array{last, 0}, std::array{0, last}, std::array{last, last}}) {
+        for (const auto &[x, y] :
+             {std::array{0, 0}, std::array{last, 0}, std::array{0, last}, std::array{last, last}}) {
             EXPECT_TRUE(face.masked[face.index(x, y)]) << "corner " << x << "," << y;
         }
     }
@@ -232,7 +236,7 @@ TEST_F(VerdictIcon, FacesAreOpaqueYellowWithABlackRimAndSeeThroughCorners)
 
 TEST_F(VerdictIcon, FacesHaveTwoEyesAboveTheMiddle)
 {
-    for (const IconImage& face : {image(correct, 0), image(correct, 1), image(wrong, 0)}) {
+    for (const IconImage &face : {image(correct, 0), image(correct, 1), image(wrong, 0)}) {
         SCOPED_TRACE(face.size);
         // A row through the eyes crosses the rim, eye, yellow, eye, rim.
         int best_runs = 0;
@@ -250,7 +254,7 @@ TEST_F(VerdictIcon, FacesHaveTwoEyesAboveTheMiddle)
 }
 
 // Row of the first dark pixel below the middle, away from the rim.
-int mouth_row(const IconImage& face, int x)
+int mouth_row(const IconImage &face, int x)
 {
     for (int y = face.size / 2; y < face.size - 3; ++y) {
         if (face.at(x, y) == black) {
@@ -311,7 +315,7 @@ TEST_F(ProgramIcon, HoldsSixTrueColourImagesOfTheListedSizes)
 
 TEST_F(ProgramIcon, OpaqueInsideClearInTheCornersAndMaskFollowsAlpha)
 {
-    for (const DirectoryEntry& entry : entries) {
+    for (const DirectoryEntry &entry : entries) {
         SCOPED_TRACE(entry.width);
         const IconImage icon = decode_image(ico, entry);
         const int middle = icon.size / 2;
@@ -326,24 +330,25 @@ TEST_F(ProgramIcon, OpaqueInsideClearInTheCornersAndMaskFollowsAlpha)
 
 TEST_F(ProgramIcon, EdgesAreAntiAliased)
 {
-    for (const DirectoryEntry& entry : entries) {
+    for (const DirectoryEntry &entry : entries) {
         SCOPED_TRACE(entry.width);
         const IconImage icon = decode_image(ico, entry);
-        const auto partial = std::count_if(icon.colour.begin(), icon.colour.end(),
-                                           [](const Rgba& c) { return c.a > 0 && c.a < 255; });
+        const auto partial =
+            std::count_if(icon.colour.begin(), icon.colour.end(), [](const Rgba &c) { return c.a > 0 && c.a < 255; });
         EXPECT_GE(partial, icon.size) << "a circle's edge crosses at least one pixel per row";
     }
 }
 
 TEST_F(ProgramIcon, EverySizeShowsTheYellowFaceAndTheBlueBadge)
 {
-    for (const DirectoryEntry& entry : entries) {
+    for (const DirectoryEntry &entry : entries) {
         SCOPED_TRACE(entry.width);
         const IconImage icon = decode_image(ico, entry);
-        const auto warm = std::count_if(icon.colour.begin(), icon.colour.end(),
-                                        [](const Rgba& c) { return c.a == 255 && c.r > 200 && c.g > 150 && c.b < 120; });
+        const auto warm = std::count_if(icon.colour.begin(), icon.colour.end(), [](const Rgba &c) {
+            return c.a == 255 && c.r > 200 && c.g > 150 && c.b < 120;
+        });
         const auto blue = std::count_if(icon.colour.begin(), icon.colour.end(),
-                                        [](const Rgba& c) { return c.a == 255 && c.b > 200 && c.r < 100; });
+                                        [](const Rgba &c) { return c.a == 255 && c.b > 200 && c.r < 100; });
         const auto area = static_cast<long>(icon.colour.size());
         EXPECT_GT(warm, area / 8) << "the yellow face";
         EXPECT_GT(blue, area / 20) << "the blue question badge";
@@ -352,7 +357,7 @@ TEST_F(ProgramIcon, EverySizeShowsTheYellowFaceAndTheBlueBadge)
 
 // ---------------------------------------------------------------- PNG copies
 
-std::uint32_t crc32(const Bytes& bytes, std::size_t begin, std::size_t end)
+std::uint32_t crc32(const Bytes &bytes, std::size_t begin, std::size_t end)
 {
     std::uint32_t crc = 0xFFFFFFFFu;
     for (std::size_t i = begin; i < end; ++i) {
@@ -364,7 +369,7 @@ std::uint32_t crc32(const Bytes& bytes, std::size_t begin, std::size_t end)
     return ~crc;
 }
 
-std::uint32_t adler32(const Bytes& bytes)
+std::uint32_t adler32(const Bytes &bytes)
 {
     std::uint32_t a = 1;
     std::uint32_t b = 0;
@@ -412,7 +417,7 @@ protected:
 
 // Undoes a zlib stream of stored (uncompressed) deflate blocks, checking the
 // block lengths and the Adler-32 trailer.
-Bytes inflate_stored(const Bytes& stream)
+Bytes inflate_stored(const Bytes &stream)
 {
     EXPECT_EQ(stream.at(0) & 0x0F, 8) << "deflate";
     EXPECT_EQ((stream.at(0) << 8 | stream.at(1)) % 31, 0) << "zlib header check bits";
@@ -442,7 +447,7 @@ TEST_P(ProgramIconPng, HasSignatureAndHeaderOfItsSize)
 
     const std::vector<Chunk> found = chunks();
     ASSERT_FALSE(found.empty());
-    const Chunk& header = found.front();
+    const Chunk &header = found.front();
     EXPECT_EQ(header.type, "IHDR");
     ASSERT_EQ(header.data.size(), 13u);
     EXPECT_EQ(read_be32(header.data, 0), static_cast<std::uint32_t>(GetParam()));
@@ -459,7 +464,7 @@ TEST_P(ProgramIconPng, HasSignatureAndHeaderOfItsSize)
 TEST_P(ProgramIconPng, PixelsMatchTheIconEntryOfTheSameSize)
 {
     Bytes stream;
-    for (const Chunk& chunk : chunks()) {
+    for (const Chunk &chunk : chunks()) {
         if (chunk.type == "IDAT") {
             stream.insert(stream.end(), chunk.data.begin(), chunk.data.end());
         }
@@ -472,7 +477,8 @@ TEST_P(ProgramIconPng, PixelsMatchTheIconEntryOfTheSameSize)
 
     const Bytes ico = read_bytes("ui/icons/teaser.ico");
     const std::vector<DirectoryEntry> entries = read_directory(ico);
-    const auto entry = std::find_if(entries.begin(), entries.end(), [&](const DirectoryEntry& e) { return e.width == size; });
+    const auto entry =
+        std::find_if(entries.begin(), entries.end(), [&](const DirectoryEntry &e) { return e.width == size; });
     ASSERT_NE(entry, entries.end());
     const IconImage icon = decode_image(ico, *entry);
 
@@ -488,4 +494,4 @@ TEST_P(ProgramIconPng, PixelsMatchTheIconEntryOfTheSameSize)
 
 INSTANTIATE_TEST_SUITE_P(EverySize, ProgramIconPng, ::testing::ValuesIn(program_icon_sizes));
 
-}  // namespace
+} // namespace

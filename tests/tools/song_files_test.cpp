@@ -28,67 +28,86 @@ const std::array<std::string, 7> songFiles = {
 
 constexpr int percussionChannel = 9;
 
-Bytes readSong(const std::string& fileName) {
+Bytes readSong(const std::string &fileName)
+{
     const std::string path = std::string(TEASER_SOURCE_DIR) + "/data/sound/" + fileName;
     std::ifstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error("cannot open " + path);
+    if (!file)
+        throw std::runtime_error("cannot open " + path);
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 class Cursor {
 public:
-    Cursor(const Bytes& bytes, std::size_t begin, std::size_t end) : bytes_(bytes), at_(begin), end_(end) {}
+    Cursor(const Bytes &bytes, std::size_t begin, std::size_t end)
+        : bytes_(bytes)
+        , at_(begin)
+        , end_(end)
+    {
+    }
 
     bool done() const { return at_ == end_; }
     std::size_t position() const { return at_; }
 
-    std::uint8_t byte() {
-        if (at_ >= end_) throw std::runtime_error("read past the end of a chunk");
+    std::uint8_t byte()
+    {
+        if (at_ >= end_)
+            throw std::runtime_error("read past the end of a chunk");
         return bytes_[at_++];
     }
 
-    std::uint8_t peek() const {
-        if (at_ >= end_) throw std::runtime_error("read past the end of a chunk");
+    std::uint8_t peek() const
+    {
+        if (at_ >= end_)
+            throw std::runtime_error("read past the end of a chunk");
         return bytes_[at_];
     }
 
-    std::uint32_t bigEndian(int count) {
+    std::uint32_t bigEndian(int count)
+    {
         std::uint32_t value = 0;
-        for (int i = 0; i < count; ++i) value = (value << 8) | byte();
+        for (int i = 0; i < count; ++i)
+            value = (value << 8) | byte();
         return value;
     }
 
-    std::uint32_t variableLength() {
+    std::uint32_t variableLength()
+    {
         std::uint32_t value = 0;
         for (int i = 0; i < 4; ++i) {
             const std::uint8_t b = byte();
             value = (value << 7) | (b & 0x7F);
-            if ((b & 0x80) == 0) return value;
+            if ((b & 0x80) == 0)
+                return value;
         }
         throw std::runtime_error("variable-length quantity longer than four bytes");
     }
 
-    std::string tag() {
+    std::string tag()
+    {
         std::string text;
-        for (int i = 0; i < 4; ++i) text += static_cast<char>(byte());
+        for (int i = 0; i < 4; ++i)
+            text += static_cast<char>(byte());
         return text;
     }
 
-    Bytes take(std::uint32_t count) {
+    Bytes take(std::uint32_t count)
+    {
         Bytes out;
-        for (std::uint32_t i = 0; i < count; ++i) out.push_back(byte());
+        for (std::uint32_t i = 0; i < count; ++i)
+            out.push_back(byte());
         return out;
     }
 
 private:
-    const Bytes& bytes_;
+    const Bytes &bytes_;
     std::size_t at_;
     std::size_t end_;
 };
 
 struct Event {
     std::uint32_t tick;
-    std::uint8_t status;  // 0xFF for meta events
+    std::uint8_t status; // 0xFF for meta events
     std::uint8_t metaType;
     Bytes data;
 
@@ -111,31 +130,37 @@ struct MidiFile {
     std::vector<std::string> chunkTags;
 };
 
-int channelDataLength(std::uint8_t status) {
+int channelDataLength(std::uint8_t status)
+{
     const int kind = status & 0xF0;
     return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
 }
 
-Event readEvent(Cursor& cursor, std::uint32_t tick, std::uint8_t& runningStatus) {
+Event readEvent(Cursor &cursor, std::uint32_t tick, std::uint8_t &runningStatus)
+{
     std::uint8_t status = cursor.peek();
     if (status & 0x80) {
         cursor.byte();
     } else {
-        if (runningStatus == 0) throw std::runtime_error("running status without a previous status");
+        if (runningStatus == 0)
+            throw std::runtime_error("running status without a previous status");
         status = runningStatus;
     }
     if (status == 0xFF) {
         const std::uint8_t type = cursor.byte();
         return {tick, status, type, cursor.take(cursor.variableLength())};
     }
-    if (status == 0xF0 || status == 0xF7) return {tick, status, 0, cursor.take(cursor.variableLength())};
-    if (status >= 0xF0) throw std::runtime_error("system message inside a file");
+    if (status == 0xF0 || status == 0xF7)
+        return {tick, status, 0, cursor.take(cursor.variableLength())};
+    if (status >= 0xF0)
+        throw std::runtime_error("system message inside a file");
     runningStatus = status;
     return {tick, status, 0, cursor.take(static_cast<std::uint32_t>(channelDataLength(status)))};
 }
 
 // Reads one MTrk body; it must end exactly with the end-of-track event.
-Track readTrack(const Bytes& bytes, std::size_t begin, std::size_t end) {
+Track readTrack(const Bytes &bytes, std::size_t begin, std::size_t end)
+{
     Cursor cursor(bytes, begin, end);
     Track track;
     std::uint32_t tick = 0;
@@ -151,11 +176,14 @@ Track readTrack(const Bytes& bytes, std::size_t begin, std::size_t end) {
     return track;
 }
 
-MidiFile parseMidi(const Bytes& bytes) {
+MidiFile parseMidi(const Bytes &bytes)
+{
     Cursor cursor(bytes, 0, bytes.size());
     MidiFile file;
-    if (cursor.tag() != "MThd") throw std::runtime_error("missing MThd");
-    if (cursor.bigEndian(4) != 6) throw std::runtime_error("MThd length is not 6");
+    if (cursor.tag() != "MThd")
+        throw std::runtime_error("missing MThd");
+    if (cursor.bigEndian(4) != 6)
+        throw std::runtime_error("MThd length is not 6");
     file.format = static_cast<int>(cursor.bigEndian(2));
     file.declaredTracks = static_cast<int>(cursor.bigEndian(2));
     file.division = static_cast<int>(cursor.bigEndian(2));
@@ -163,26 +191,30 @@ MidiFile parseMidi(const Bytes& bytes) {
         file.chunkTags.push_back(cursor.tag());
         const std::uint32_t length = cursor.bigEndian(4);
         const std::size_t begin = cursor.position();
-        if (begin + length > bytes.size()) throw std::runtime_error("chunk length runs past the file");
-        if (file.chunkTags.back() == "MTrk") file.tracks.push_back(readTrack(bytes, begin, begin + length));
+        if (begin + length > bytes.size())
+            throw std::runtime_error("chunk length runs past the file");
+        if (file.chunkTags.back() == "MTrk")
+            file.tracks.push_back(readTrack(bytes, begin, begin + length));
         cursor.take(length);
     }
     return file;
 }
 
-std::uint32_t endTick(const Track& track) {
+std::uint32_t endTick(const Track &track)
+{
     return track.events.back().tick;
 }
 
-double durationSeconds(const MidiFile& file) {
-    std::map<std::uint32_t, std::uint32_t> tempoAt{{0, 500000}};  // the default tempo until one is set
+double durationSeconds(const MidiFile &file)
+{
+    std::map<std::uint32_t, std::uint32_t> tempoAt{{0, 500000}}; // the default tempo until one is set
     std::uint32_t end = 0;
-    for (const Track& track : file.tracks) {
+    for (const Track &track : file.tracks) {
         end = std::max(end, endTick(track));
-        for (const Event& event : track.events)
+        for (const Event &event : track.events)
             if (event.isMeta(0x51))
-                tempoAt[event.tick] = (static_cast<std::uint32_t>(event.data.at(0)) << 16) |
-                                      (static_cast<std::uint32_t>(event.data.at(1)) << 8) | event.data.at(2);
+                tempoAt[event.tick] = (static_cast<std::uint32_t>(event.data.at(0)) << 16)
+                                      | (static_cast<std::uint32_t>(event.data.at(1)) << 8) | event.data.at(2);
     }
     double microseconds = 0;
     for (auto it = tempoAt.begin(); it != tempoAt.end() && it->first < end; ++it) {
@@ -195,16 +227,19 @@ double durationSeconds(const MidiFile& file) {
 
 class SongFile : public ::testing::TestWithParam<std::string> {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         bytes_ = readSong(GetParam());
         ASSERT_NO_THROW(midi_ = parseMidi(bytes_)) << GetParam();
     }
 
-    std::set<int> channelsWithNotes() const {
+    std::set<int> channelsWithNotes() const
+    {
         std::set<int> channels;
-        for (const Track& track : midi_.tracks)
-            for (const Event& event : track.events)
-                if (event.isNoteOn()) channels.insert(event.channel());
+        for (const Track &track : midi_.tracks)
+            for (const Event &event : track.events)
+                if (event.isNoteOn())
+                    channels.insert(event.channel());
         return channels;
     }
 
@@ -212,7 +247,8 @@ protected:
     MidiFile midi_;
 };
 
-TEST_P(SongFile, HeaderDescribesAFormatOneFileWithItsTracks) {
+TEST_P(SongFile, HeaderDescribesAFormatOneFileWithItsTracks)
+{
     EXPECT_EQ(midi_.format, 1);
     EXPECT_EQ(static_cast<std::size_t>(midi_.declaredTracks), midi_.chunkTags.size());
     EXPECT_EQ(midi_.tracks.size(), midi_.chunkTags.size()) << "every chunk is an MTrk";
@@ -221,10 +257,11 @@ TEST_P(SongFile, HeaderDescribesAFormatOneFileWithItsTracks) {
     EXPECT_EQ(midi_.division & 0x8000, 0) << "ticks per quarter, not SMPTE time";
 }
 
-TEST_P(SongFile, FirstTrackSetsTempoAndMeterBeforeAnyMusic) {
-    const Track& conductor = midi_.tracks.front();
+TEST_P(SongFile, FirstTrackSetsTempoAndMeterBeforeAnyMusic)
+{
+    const Track &conductor = midi_.tracks.front();
     auto metaAtStart = [&](std::uint8_t type, std::size_t length) {
-        return std::any_of(conductor.events.begin(), conductor.events.end(), [&](const Event& event) {
+        return std::any_of(conductor.events.begin(), conductor.events.end(), [&](const Event &event) {
             return event.isMeta(type) && event.tick == 0 && event.data.size() == length;
         });
     };
@@ -232,51 +269,59 @@ TEST_P(SongFile, FirstTrackSetsTempoAndMeterBeforeAnyMusic) {
     EXPECT_TRUE(metaAtStart(0x58, 4)) << "time signature";
 }
 
-TEST_P(SongFile, EveryInstrumentTrackStartsWithAProgramChange) {
+TEST_P(SongFile, EveryInstrumentTrackStartsWithAProgramChange)
+{
     for (std::size_t t = 0; t < midi_.tracks.size(); ++t) {
-        const auto& events = midi_.tracks[t].events;
-        const auto firstNote = std::find_if(events.begin(), events.end(), [](const Event& e) { return e.isNoteOn(); });
-        if (firstNote == events.end()) continue;
-        const bool programFirst = std::any_of(events.begin(), firstNote, [&](const Event& e) {
+        const auto &events = midi_.tracks[t].events;
+        const auto firstNote = std::find_if(events.begin(), events.end(), [](const Event &e) { return e.isNoteOn(); });
+        if (firstNote == events.end())
+            continue;
+        const bool programFirst = std::any_of(events.begin(), firstNote, [&](const Event &e) {
             return e.kind() == 0xC0 && e.status != 0xFF && e.channel() == firstNote->channel() && e.tick == 0;
         });
         EXPECT_TRUE(programFirst) << "track " << t;
     }
 }
 
-TEST_P(SongFile, EveryNoteOnIsReleasedBeforeTheTrackEnds) {
+TEST_P(SongFile, EveryNoteOnIsReleasedBeforeTheTrackEnds)
+{
     for (std::size_t t = 0; t < midi_.tracks.size(); ++t) {
-        std::map<std::pair<int, int>, int> sounding;  // (channel, key) -> open note-ons
+        std::map<std::pair<int, int>, int> sounding; // (channel, key) -> open note-ons
         int strayOffs = 0;
         int retriggers = 0;
-        for (const Event& event : midi_.tracks[t].events) {
-            if (!event.isNoteOn() && !event.isNoteOff()) continue;
+        for (const Event &event : midi_.tracks[t].events) {
+            if (!event.isNoteOn() && !event.isNoteOff())
+                continue;
             const std::pair<int, int> key{event.channel(), event.data.at(0)};
-            if (event.isNoteOn()) retriggers += sounding[key]++ > 0 ? 1 : 0;
-            if (event.isNoteOff()) strayOffs += sounding[key]-- > 0 ? 0 : 1;
+            if (event.isNoteOn())
+                retriggers += sounding[key]++ > 0 ? 1 : 0;
+            if (event.isNoteOff())
+                strayOffs += sounding[key]-- > 0 ? 0 : 1;
         }
         const int hanging = static_cast<int>(
-            std::count_if(sounding.begin(), sounding.end(), [](const auto& entry) { return entry.second > 0; }));
+            std::count_if(sounding.begin(), sounding.end(), [](const auto &entry) { return entry.second > 0; }));
         EXPECT_EQ(hanging, 0) << "track " << t << " leaves notes sounding";
         EXPECT_EQ(strayOffs, 0) << "track " << t << " releases notes that are not on";
         EXPECT_EQ(retriggers, 0) << "track " << t << " strikes a key that is already sounding";
     }
 }
 
-TEST_P(SongFile, PlaysMelodyAccompanimentAndPercussion) {
+TEST_P(SongFile, PlaysMelodyAccompanimentAndPercussion)
+{
     const std::set<int> channels = channelsWithNotes();
     EXPECT_TRUE(channels.count(percussionChannel)) << "percussion channel";
     EXPECT_GE(channels.size(), 4u) << "melody, chords, bass and percussion";
 }
 
-TEST_P(SongFile, LastsBetweenOneAndTwoMinutes) {
+TEST_P(SongFile, LastsBetweenOneAndTwoMinutes)
+{
     const double seconds = durationSeconds(midi_);
     EXPECT_GE(seconds, 60.0);
     EXPECT_LE(seconds, 120.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(CommittedSongs, SongFile, ::testing::ValuesIn(songFiles),
-                         [](const ::testing::TestParamInfo<std::string>& param) {
+                         [](const ::testing::TestParamInfo<std::string> &param) {
                              return "song" + std::to_string(param.index);
                          });
 
@@ -446,8 +491,8 @@ TEST_P(SongNotes, EverySectionEndsOnTheTonicOrTheDominant)
         close.bass = last->key;
         const int degree = (close.bass % 12 - key.tonic + 12) % 12;
         EXPECT_TRUE(degree == 0 || degree == 7) << "section " << i << " ends on degree " << degree;
-        EXPECT_TRUE(hasTriadOnBass(close)) << "section " << i << " ends without a chord over its bass at tick "
-                                           << last->start;
+        EXPECT_TRUE(hasTriadOnBass(close))
+            << "section " << i << " ends without a chord over its bass at tick " << last->start;
     }
 }
 
@@ -540,10 +585,12 @@ INSTANTIATE_TEST_SUITE_P(CommittedSongs, SongNotes, ::testing::ValuesIn(songFile
                              return "song" + std::to_string(param.index);
                          });
 
-TEST(SongFiles, AllSevenSongsDiffer) {
+TEST(SongFiles, AllSevenSongsDiffer)
+{
     std::set<Bytes> distinct;
-    for (const std::string& name : songFiles) distinct.insert(readSong(name));
+    for (const std::string &name : songFiles)
+        distinct.insert(readSong(name));
     EXPECT_EQ(distinct.size(), songFiles.size());
 }
 
-}  // namespace
+} // namespace

@@ -20,7 +20,7 @@ namespace {
 constexpr const char *soundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 // Where the songs sit: quiet enough behind a quiz, and the same for all.
-constexpr double targetLoudness = -19.5; // LUFS
+constexpr double targetLoudness = -19.5;  // LUFS
 constexpr double loudnessTolerance = 0.5; // LU either side: all within 1 LU of one another
 
 struct Figures {

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -21,42 +21,42 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr std::size_t header_size = 44;
 
 struct ExpectedWave {
-    const char* path;  // relative to the repository root
+    const char *path; // relative to the repository root
     std::uint32_t sample_rate;
     std::uint16_t bits_per_sample;
     std::uint32_t min_samples;
     std::uint32_t max_samples;
 };
 
-void PrintTo(const ExpectedWave& wave, std::ostream* out)
+void PrintTo(const ExpectedWave &wave, std::ostream *out)
 {
     *out << wave.path;
 }
 
-Bytes read_bytes(const std::string& relative_path)
+Bytes read_bytes(const std::string &relative_path)
 {
     std::ifstream file(std::string(TEASER_SOURCE_DIR) + "/" + relative_path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::uint32_t read_u16(const Bytes& bytes, std::size_t offset)
+std::uint32_t read_u16(const Bytes &bytes, std::size_t offset)
 {
     return static_cast<std::uint32_t>(bytes.at(offset) | bytes.at(offset + 1) << 8);
 }
 
-std::uint32_t read_u32(const Bytes& bytes, std::size_t offset)
+std::uint32_t read_u32(const Bytes &bytes, std::size_t offset)
 {
     return read_u16(bytes, offset) | read_u16(bytes, offset + 2) << 16;
 }
 
-std::string read_tag(const Bytes& bytes, std::size_t offset)
+std::string read_tag(const Bytes &bytes, std::size_t offset)
 {
     return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
                        bytes.begin() + static_cast<std::ptrdiff_t>(offset + 4));
 }
 
 // Samples as fractions of full scale, -1 to 1.
-std::vector<double> decode_samples(const Bytes& bytes)
+std::vector<double> decode_samples(const Bytes &bytes)
 {
     const std::uint32_t bits = read_u16(bytes, 34);
     const std::uint32_t data_size = read_u32(bytes, 40);
@@ -71,7 +71,7 @@ std::vector<double> decode_samples(const Bytes& bytes)
     return samples;
 }
 
-double rms(const std::vector<double>& samples)
+double rms(const std::vector<double> &samples)
 {
     double sum = 0.0;
     for (double sample : samples) {
@@ -80,7 +80,7 @@ double rms(const std::vector<double>& samples)
     return std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
-double peak(const std::vector<double>& samples)
+double peak(const std::vector<double> &samples)
 {
     double loudest = 0.0;
     for (double sample : samples) {
@@ -148,7 +148,7 @@ TEST_P(SoundFile, RiffHeaderCoversTheWholeFile)
 
 TEST_P(SoundFile, FormatChunkIsMonoPcm)
 {
-    const ExpectedWave& expected = GetParam();
+    const ExpectedWave &expected = GetParam();
     const std::uint32_t block_align = expected.bits_per_sample / 8u;
     EXPECT_EQ(read_tag(bytes_, 12), "fmt ");
     EXPECT_EQ(read_u32(bytes_, 16), 16u);
@@ -162,7 +162,7 @@ TEST_P(SoundFile, FormatChunkIsMonoPcm)
 
 TEST_P(SoundFile, DataChunkFillsTheRestWithWordPadding)
 {
-    const ExpectedWave& expected = GetParam();
+    const ExpectedWave &expected = GetParam();
     EXPECT_EQ(read_tag(bytes_, 36), "data");
     const std::uint32_t data_size = read_u32(bytes_, 40);
     const std::uint32_t pad = data_size % 2;
@@ -215,18 +215,17 @@ TEST_P(SoundFile, TailCarriesNoHiss)
 }
 
 // The cues are fixed-length slots; the chime is free to be 0.5 to 1 s long.
-INSTANTIATE_TEST_SUITE_P(
-    CommittedSounds, SoundFile,
-    testing::Values(ExpectedWave{"sound/cues/reveal.wav", 11025, 8, 7696, 7696},
-                    ExpectedWave{"sound/cues/correct.wav", 11025, 8, 14924, 14924},
-                    ExpectedWave{"sound/cues/wrong.wav", 11025, 8, 22059, 22059},
-                    ExpectedWave{"sound/cues/tick.wav", 11025, 8, 1472, 1472},
-                    ExpectedWave{"data/timu.wav", 22050, 16, 11025, 22050}),
-    [](const testing::TestParamInfo<ExpectedWave>& test) {
-        const std::string path = test.param.path;
-        const std::size_t name_start = path.rfind('/') + 1;
-        return path.substr(name_start, path.rfind('.') - name_start);
-    });
+INSTANTIATE_TEST_SUITE_P(CommittedSounds, SoundFile,
+                         testing::Values(ExpectedWave{"sound/cues/reveal.wav", 11025, 8, 7696, 7696},
+                                         ExpectedWave{"sound/cues/correct.wav", 11025, 8, 14924, 14924},
+                                         ExpectedWave{"sound/cues/wrong.wav", 11025, 8, 22059, 22059},
+                                         ExpectedWave{"sound/cues/tick.wav", 11025, 8, 1472, 1472},
+                                         ExpectedWave{"data/timu.wav", 22050, 16, 11025, 22050}),
+                         [](const testing::TestParamInfo<ExpectedWave> &test) {
+                             const std::string path = test.param.path;
+                             const std::size_t name_start = path.rfind('/') + 1;
+                             return path.substr(name_start, path.rfind('.') - name_start);
+                         });
 
 TEST(CueFiles, HaveTheExactSizeOfTheirSlots)
 {
@@ -245,4 +244,4 @@ TEST(CueFiles, WrongCuePadsItsOddDataChunk)
     EXPECT_EQ(bytes.back(), 0);
 }
 
-}  // namespace
+} // namespace

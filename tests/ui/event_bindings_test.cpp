@@ -1,19 +1,19 @@
 #include "ui/event_bindings.h"
 
-#include "core/gbk.h"
 #include "banks/bank_selection.h"
+#include "core/gbk.h"
 #include "support/recording_sound.h"
 #include "support/scratch_directory.h"
-#include "ui/main_window.h"
 #include "support/window_controls.h"
+#include "ui/main_window.h"
 #include "ui/widget_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -172,10 +172,10 @@ TEST_F(EventBindingsTest, enterWhileAnInputMethodComposesDoesNotSubmit)
 TEST_F(EventBindingsTest, hugeAndStrangeGuessesAreJudgedWrong)
 {
     const QString guesses[] = {
-        QString(1 << 20, u'甲'),                 // a megabyte pasted into the box
-        QStringLiteral("甲\u0001\t"),             // control characters
-        QStringLiteral("甲😀"),                   // no GBK form
-        QStringLiteral("\u200B甲"),               // an invisible space
+        QString(1 << 20, u'甲'),      // a megabyte pasted into the box
+        QStringLiteral("甲\u0001\t"), // control characters
+        QStringLiteral("甲😀"),        // no GBK form
+        QStringLiteral("\u200B甲"),   // an invisible space
     };
     for (const QString &guess : guesses) {
         QTest::mouseClick(controls.按钮7, Qt::LeftButton);

@@ -1,5 +1,5 @@
-#include "ui/main_window.h"
 #include "support/window_controls.h"
+#include "ui/main_window.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -106,10 +106,12 @@ TEST_F(MainWindowTest, editBoxesTakeTextOnlyWhereTheUserTypes)
     EXPECT_TRUE(controls.编辑框1->isReadOnly());
     EXPECT_FALSE(controls.答案->isReadOnly());
     EXPECT_FALSE(controls.编辑框2->isReadOnly());
-    for (QWidget *control : std::initializer_list<QWidget *>{controls.题目, controls.编辑框1, controls.答案, controls.编辑框2,
-                                                             controls.选择框1, controls.按钮1, controls.按钮12})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{controls.题目, controls.编辑框1, controls.答案, controls.编辑框2,
+                                          controls.选择框1, controls.按钮1, controls.按钮12})
         EXPECT_NE(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
-    for (QWidget *control : std::initializer_list<QWidget *>{controls.标签4, controls.标签5, controls.图片框1, controls.分组框1})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{controls.标签4, controls.标签5, controls.图片框1, controls.分组框1})
         EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
 }
 
@@ -155,10 +157,10 @@ TEST_F(MainWindowTest, windowHasItsTitleFixedSizeAndNoMenuBar)
 
 TEST_F(MainWindowTest, tabOrderFollowsTheRowsFromTopLeft)
 {
-    const std::vector<QWidget *> rows{controls.题目,  controls.编辑框1, controls.答案,  controls.按钮1,  controls.编辑框2,
-                                      controls.按钮6,  controls.选择框1, controls.按钮4,  controls.按钮7,  controls.按钮2,
-                                      controls.按钮3,  controls.按钮8,  controls.按钮5,  controls.按钮10, controls.按钮11,
-                                      controls.按钮12};
+    const std::vector<QWidget *> rows{controls.题目,    controls.编辑框1, controls.答案,    controls.按钮1,
+                                      controls.编辑框2, controls.按钮6,   controls.选择框1, controls.按钮4,
+                                      controls.按钮7,   controls.按钮2,   controls.按钮3,   controls.按钮8,
+                                      controls.按钮5,   controls.按钮10,  controls.按钮11,  controls.按钮12};
     for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
         QWidget *next = rows[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus)
@@ -204,10 +206,10 @@ TEST_F(MainWindowTest, menusHoldTheirItemsWithTheStartingMarks)
     QStringList musicCaptions;
     for (QAction *item : controls.musicMenu->actions())
         musicCaptions << item->text();
-    EXPECT_EQ(musicCaptions, (QStringList{QStringLiteral("背景音乐"), QStringLiteral("情非得以"),
-                                          QStringLiteral("灌篮高手"), QStringLiteral("很爱很爱你"),
-                                          QStringLiteral("记事本"), QStringLiteral("爱一个人"),
-                                          QStringLiteral("天若有情"), QStringLiteral("三角志")}));
+    EXPECT_EQ(musicCaptions,
+              (QStringList{QStringLiteral("背景音乐"), QStringLiteral("情非得以"), QStringLiteral("灌篮高手"),
+                           QStringLiteral("很爱很爱你"), QStringLiteral("记事本"), QStringLiteral("爱一个人"),
+                           QStringLiteral("天若有情"), QStringLiteral("三角志")}));
     EXPECT_TRUE(controls.背景音乐->isChecked());
     for (QAction *song : controls.songItems)
         EXPECT_FALSE(song->isCheckable()) << song->text().toStdString();

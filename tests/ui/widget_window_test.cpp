@@ -1,9 +1,9 @@
 #include "ui/widget_window.h"
 
 #include "core/gbk.h"
-#include "ui/verdict_pictures.h"
-#include "ui/main_window.h"
 #include "support/window_controls.h"
+#include "ui/main_window.h"
+#include "ui/verdict_pictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,7 +41,8 @@ TEST_F(WidgetWindowTest, textsAreShownDecodedFromGbk)
 TEST_F(WidgetWindowTest, invalidGbkShowsAReplacementAndKeepsTheRest)
 {
     // 0xFF never starts a GBK character; 0x81 at the end lacks its second byte.
-    operations.setText(TextBox::题目, "ab\xFF" "cd\x81");
+    operations.setText(TextBox::题目, "ab\xFF"
+                                      "cd\x81");
     const QString shown = controls.题目->toPlainText();
     EXPECT_TRUE(shown.startsWith(QStringLiteral("ab"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("cd"))) << shown.toStdString();

@@ -13,18 +13,15 @@ namespace {
 
 class Reader {
 public:
-    Reader(const std::vector<std::uint8_t> &bytes, std::size_t at, std::size_t end) : bytes_(bytes), at_(at), end_(end)
+    Reader(const std::vector<std::uint8_t> &bytes, std::size_t at, std::size_t end)
+        : bytes_(bytes)
+        , at_(at)
+        , end_(end)
     {
     }
 
-    bool done() const
-    {
-        return at_ >= end_;
-    }
-    std::size_t position() const
-    {
-        return at_;
-    }
+    bool done() const { return at_ >= end_; }
+    std::size_t position() const { return at_; }
 
     std::uint8_t byte()
     {
@@ -60,10 +57,7 @@ public:
         throw std::runtime_error("variable-length quantity too long");
     }
 
-    void skip(std::uint32_t count)
-    {
-        at_ += count;
-    }
+    void skip(std::uint32_t count) { at_ += count; }
 
 private:
     const std::vector<std::uint8_t> &bytes_;

@@ -24,7 +24,9 @@ int playEvent(void *data, fluid_midi_event_t *event)
 }
 
 // FluidSynth's warnings about the SoundFont's own quirks are no news here.
-void quietLog(int, const char *, void *) {}
+void quietLog(int, const char *, void *)
+{
+}
 
 }
 
@@ -45,8 +47,8 @@ StereoAudio renderSong(const std::vector<std::uint8_t> &midi, const std::string 
                                                                                  delete_fluid_player);
     Playback playback{synth.get(), &keep};
     fluid_player_set_playback_callback(player.get(), playEvent, &playback);
-    if (fluid_player_add_mem(player.get(), midi.data(), midi.size()) != FLUID_OK ||
-        fluid_player_play(player.get()) != FLUID_OK)
+    if (fluid_player_add_mem(player.get(), midi.data(), midi.size()) != FLUID_OK
+        || fluid_player_play(player.get()) != FLUID_OK)
         throw std::runtime_error("FluidSynth cannot play the song");
 
     constexpr int block = 1024;

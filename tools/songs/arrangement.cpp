@@ -50,10 +50,14 @@ Tick totalLength(const std::vector<MelodyEvent> &melody)
 int levelVelocity(Level level)
 {
     switch (level) {
-        case Level::p: return -12;
-        case Level::mp: return -6;
-        case Level::mf: return 0;
-        case Level::f: return 6;
+    case Level::p:
+        return -12;
+    case Level::mp:
+        return -6;
+    case Level::mf:
+        return 0;
+    case Level::f:
+        return 6;
     }
     return 0;
 }
@@ -63,10 +67,14 @@ int levelVelocity(Level level)
 int levelExpression(Level level)
 {
     switch (level) {
-        case Level::p: return 100;
-        case Level::mp: return 110;
-        case Level::mf: return 119;
-        case Level::f: return 127;
+    case Level::p:
+        return 100;
+    case Level::mp:
+        return 110;
+    case Level::mf:
+        return 119;
+    case Level::f:
+        return 127;
     }
     return 127;
 }
@@ -94,14 +102,19 @@ void appendPassMelody(Arrangement &arrangement, const Song &song, const Pass &pa
         target.insert(target.end(), placed.begin(), placed.end());
     };
     switch (pass.lead) {
-        case Lead::none: break;
-        case Lead::main: append(arrangement.lead, song.lead, 0); break;
-        case Lead::high: append(arrangement.lead, song.lead, 12); break;
-        case Lead::second:
-            if (!song.secondLead)
-                throw std::invalid_argument("no second lead in " + std::string(song.title));
-            append(arrangement.secondLead, *song.secondLead, 0);
-            break;
+    case Lead::none:
+        break;
+    case Lead::main:
+        append(arrangement.lead, song.lead, 0);
+        break;
+    case Lead::high:
+        append(arrangement.lead, song.lead, 12);
+        break;
+    case Lead::second:
+        if (!song.secondLead)
+            throw std::invalid_argument("no second lead in " + std::string(song.title));
+        append(arrangement.secondLead, *song.secondLead, 0);
+        break;
     }
 }
 
@@ -139,16 +152,26 @@ std::vector<int> patternKeys(char symbol, const Chord &chord, const Chord &next,
         return root + (index < chord.intervals.size() ? chord.intervals[index] : 12);
     };
     switch (symbol) {
-        case 'x': return closeVoicing(chord, lowest);
-        case 'p': return {root, root + 7, root + 12};
-        case '1': return {placeAbove(chord.bass, lowest)};
-        case '3': return {tone(1)};
-        case '5': return {tone(2)};
-        case '7': return {tone(3)};
-        case '8': return {root + 12};
-        case 'T': return {tone(1) + 12};
-        case 'a': return {placeAbove(next.bass, lowest) - 1};
-        default: throw std::invalid_argument(std::string("unknown pattern symbol ") + symbol);
+    case 'x':
+        return closeVoicing(chord, lowest);
+    case 'p':
+        return {root, root + 7, root + 12};
+    case '1':
+        return {placeAbove(chord.bass, lowest)};
+    case '3':
+        return {tone(1)};
+    case '5':
+        return {tone(2)};
+    case '7':
+        return {tone(3)};
+    case '8':
+        return {root + 12};
+    case 'T':
+        return {tone(1) + 12};
+    case 'a':
+        return {placeAbove(next.bass, lowest) - 1};
+    default:
+        throw std::invalid_argument(std::string("unknown pattern symbol ") + symbol);
     }
 }
 
@@ -281,10 +304,14 @@ std::vector<Note> renderPart(const Part &part, const Arrangement &arrangement, c
 int drumVelocity(char hit, int base)
 {
     switch (hit) {
-        case 'X': return base + 18;
-        case 'x': return base;
-        case 'o': return base - 16;
-        default: throw std::invalid_argument(std::string("unknown drum hit ") + hit);
+    case 'X':
+        return base + 18;
+    case 'x':
+        return base;
+    case 'o':
+        return base - 16;
+    default:
+        throw std::invalid_argument(std::string("unknown drum hit ") + hit);
     }
 }
 
@@ -303,8 +330,8 @@ void playGrooveBar(const Groove &groove, Tick barStart, Tick step, Tick bar, int
 
 bool changesRole(const Arrangement &arrangement, std::size_t pass)
 {
-    return pass + 1 < arrangement.passes.size() &&
-           arrangement.passes[pass + 1].pass->role != arrangement.passes[pass].pass->role;
+    return pass + 1 < arrangement.passes.size()
+           && arrangement.passes[pass + 1].pass->role != arrangement.passes[pass].pass->role;
 }
 
 // Each pass plays its role's groove. The last bar before a new role is the
@@ -385,8 +412,8 @@ Arrangement arrange(const Song &song)
         const std::vector<MelodyEvent> melody = parseMelody(section.melody, bar);
         const Tick length = totalLength(chords);
         if (length == 0 || length % bar != 0 || totalLength(melody) != length)
-            throw std::invalid_argument("section " + std::string(section.name) + " of " + std::string(song.title) +
-                                        ": melody and chords must fill the same whole bars");
+            throw std::invalid_argument("section " + std::string(section.name) + " of " + std::string(song.title)
+                                        + ": melody and chords must fill the same whole bars");
         const Tick start = arrangement.length;
         for (const ChordSpan &span : chords)
             arrangement.chords.push_back({start + span.start, span.length, span.chord});
@@ -400,11 +427,16 @@ Arrangement arrange(const Song &song)
 const char *roleName(Role role)
 {
     switch (role) {
-        case Role::intro: return "intro";
-        case Role::verse: return "verse";
-        case Role::chorus: return "chorus";
-        case Role::bridge: return "bridge";
-        case Role::ending: return "ending";
+    case Role::intro:
+        return "intro";
+    case Role::verse:
+        return "verse";
+    case Role::chorus:
+        return "chorus";
+    case Role::bridge:
+        return "bridge";
+    case Role::ending:
+        return "ending";
     }
     return "";
 }

@@ -41,10 +41,7 @@ public:
     // At one tick, set-up events come first and note-offs precede note-ons.
     enum Order { setup, noteOff, noteOn };
 
-    void add(Tick tick, Bytes bytes, Order order = setup)
-    {
-        events_.push_back({tick, order, std::move(bytes)});
-    }
+    void add(Tick tick, Bytes bytes, Order order = setup) { events_.push_back({tick, order, std::move(bytes)}); }
 
     Bytes chunk(Tick end) const
     {
@@ -112,8 +109,8 @@ Track conductorTrack(const Song &song, const Arrangement &arrangement)
     track.add(0, keySignature(song.key));
     track.add(0, tempo(song.quarterBpm));
     for (const PassSpan &span : arrangement.passes)
-        track.add(span.start, metaEvent(0x06, textBytes(std::string(roleName(span.pass->role)) + " " +
-                                                        std::string(span.pass->section))));
+        track.add(span.start, metaEvent(0x06, textBytes(std::string(roleName(span.pass->role)) + " "
+                                                        + std::string(span.pass->section))));
     return track;
 }
 

@@ -28,13 +28,20 @@ std::vector<std::string_view> words(std::string_view text)
 Tick letterTicks(char letter, std::string_view word)
 {
     switch (letter) {
-        case 'w': return 4 * quarter;
-        case 'h': return 2 * quarter;
-        case 'q': return quarter;
-        case 'e': return eighth;
-        case 's': return sixteenth;
-        case 't': return quarter / 3;
-        default: badNotation("unknown duration", word);
+    case 'w':
+        return 4 * quarter;
+    case 'h':
+        return 2 * quarter;
+    case 'q':
+        return quarter;
+    case 'e':
+        return eighth;
+    case 's':
+        return sixteenth;
+    case 't':
+        return quarter / 3;
+    default:
+        badNotation("unknown duration", word);
     }
 }
 

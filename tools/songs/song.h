@@ -57,8 +57,7 @@ constexpr std::size_t roleCount = 5;
 enum class Level { p, mp, mf, f };
 
 // One per role, in the order of Role.
-template <typename T>
-using ByRole = std::array<T, roleCount>;
+template <typename T> using ByRole = std::array<T, roleCount>;
 
 struct Part {
     Voice voice;

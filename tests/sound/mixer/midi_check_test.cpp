@@ -23,7 +23,11 @@ TEST(MidiCheckTest, aSongThatPlaysPasses)
     const std::string events = std::string("\x00\xF0\x03\x7E\x7F\xF7", 6)
                                + std::string("\x00\x90\x3C\x40\x00\x40\x40\x83\x60\x3C\x00\x00\x40\x00", 14)
                                + endOfTrack;
-    EXPECT_EQ(problemOf(midiHeader(0, 1, 96) + std::string("XTRA\0\0\0\x02" "ab", 10) + midiTrack(events)),
+    EXPECT_EQ(problemOf(midiHeader(0, 1, 96)
+                        + std::string("XTRA\0\0\0\x02"
+                                      "ab",
+                                      10)
+                        + midiTrack(events)),
               std::nullopt);
 }
 
@@ -43,8 +47,9 @@ TEST(MidiCheckTest, refusalsSayWhatIsWrong)
               "a track without End of Track");
     EXPECT_EQ(problemOf(midiHeader(1, 1, 480) + midiTrack(std::string("\x00\x3C\x40", 3) + endOfTrack)),
               "data bytes with no status before them");
-    EXPECT_EQ(problemOf(midiHeader(1, 1, 480) + midiTrack(std::string("\x00\x90\x3C\x40\x10\x80\x3C\x00", 8) + endOfTrack)),
-              "shorter than a quarter note");
+    EXPECT_EQ(
+        problemOf(midiHeader(1, 1, 480) + midiTrack(std::string("\x00\x90\x3C\x40\x10\x80\x3C\x00", 8) + endOfTrack)),
+        "shorter than a quarter note");
     EXPECT_EQ(problemOf(midiHeader(1, 1, 480) + midiTrack(std::string("\x83\x60\x90\x3C\x00", 5) + endOfTrack)),
               "no note that sounds");
 }
@@ -52,7 +57,8 @@ TEST(MidiCheckTest, refusalsSayWhatIsWrong)
 TEST(MidiCheckTest, theInstalledSongsPass)
 {
     int songs = 0;
-    for (const auto &entry : std::filesystem::directory_iterator(std::filesystem::path(TEASER_SOURCE_DIR) / "data/sound")) {
+    for (const auto &entry :
+         std::filesystem::directory_iterator(std::filesystem::path(TEASER_SOURCE_DIR) / "data/sound")) {
         std::ifstream file(entry.path(), std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         EXPECT_EQ(problemOf(bytes), std::nullopt) << entry.path();

@@ -31,10 +31,9 @@ const std::string endOfTrack("\x00\xFF\x2F\x00", 4);
 // A piano chord held for most of a second at 120 bpm, 480 ticks a quarter.
 inline std::string oneSecondSong()
 {
-    const std::string events = std::string("\x00\xC0\x00", 3)
-                               + std::string("\x00\x90\x3C\x64\x00\x90\x40\x64\x00\x90\x43\x64", 12)
-                               + std::string("\x83\x60\x80\x3C\x00\x00\x80\x40\x00\x00\x80\x43\x00", 13)
-                               + std::string("\x20\xFF\x2F\x00", 4);
+    const std::string events =
+        std::string("\x00\xC0\x00", 3) + std::string("\x00\x90\x3C\x64\x00\x90\x40\x64\x00\x90\x43\x64", 12)
+        + std::string("\x83\x60\x80\x3C\x00\x00\x80\x40\x00\x00\x80\x43\x00", 13) + std::string("\x20\xFF\x2F\x00", 4);
     return midiHeader(1, 1, 480) + midiTrack(events);
 }
 

@@ -14,10 +14,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sys/stat.h>
 #include <map>
 #include <mutex>
 #include <span>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
