@@ -52,12 +52,6 @@ set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "")
 set(TEASER_WINDOWS_DLL_DIR "${TEASER_WINDOWS_PREFIX}/bin")
 set(TEASER_WINDOWS_PLUGIN_DIR "${TEASER_WINDOWS_PREFIX}/plugins")
 
-# install(RUNTIME_DEPENDENCY_SET) reads the DLLs' import tables with MinGW's
-# objdump, as there is no dumpbin here.
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND /usr/bin/${_teaser_mingw}-objdump)
-
 # ctest and gtest_discover_tests run the Windows programs through Wine.
 if(EXISTS "${TEASER_WINDOWS_DEPS}/wine-run")
   set(CMAKE_CROSSCOMPILING_EMULATOR "${TEASER_WINDOWS_DEPS}/wine-run")

@@ -186,7 +186,8 @@ copy_mingw_runtime() {
   for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
     path=$("$mingw-g++-posix" -print-file-name="$dll")
     [ -f "$path" ] || { echo "$dll not found" >&2; return 1; }
-    cp "$path" "$staged/prefix/bin/"
+    # Debian's libstdc++-6.dll carries its symbols: 24 MB instead of 2.
+    "$mingw-strip" --strip-unneeded -o "$staged/prefix/bin/$dll" "$path"
   done
 }
 
@@ -229,15 +230,16 @@ main() {
   key=$(cache_key_inputs | sha256sum | cut -c1-12)
   final=$cache_root/windows-$key
   stage=$final.partial
-  exec 9>"$cache_root/windows-$key.lock"
-  flock 9 # one build of a key at a time; a second run waits and reuses it
+  exec 9>"$cache_root/windows.lock"
+  flock 9 # one build at a time; a second run of the same key waits and reuses it
   if [ -d "$final" ]; then
     log "reusing $final"
     echo "$final"
     return
   fi
 
-  rm -rf "$stage"
+  # What an interrupted build left, of this key or another.
+  rm -rf "$cache_root"/windows-*.partial
   # Installs go below dest/ with the final path under it, so that what they
   # write about their own location stays right once the folder is moved.
   staged=$stage/dest$final
