@@ -18,7 +18,7 @@
 #   wine-run     runs a Windows program under Wine with prefix/bin on its path
 #   versions.txt what KEY was made of; build.log, logs/ how the build went
 set -euo pipefail
-source "$(dirname "$0")/setup.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 jobs=${TEASER_WINDOWS_JOBS:-$(nproc)}
 cache_root=${TEASER_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/teaser}
@@ -39,7 +39,8 @@ log() {
 
 # timed LABEL COMMAND...: runs COMMAND and logs how long it took. With a
 # stage to write in, the output goes to logs/LABEL.log and its end is shown
-# when COMMAND fails.
+# when COMMAND fails. COMMAND runs where set -e does not reach, so the
+# functions given here return at their first failure themselves.
 timed() {
   local label=$1 begin status=0
   shift
@@ -62,13 +63,10 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-# The deb-src twins of the machine's enabled deb entries, in both of apt's
-# formats; apt-get source needs them.
-write_source_entries() {
-  local file deb822 one_line
-  deb822=$(for file in /etc/apt/sources.list.d/*.sources; do
-    [ -e "$file" ] && [ "${file##*/}" != teaser-deb-src.sources ] || continue
-    awk 'BEGIN { RS = ""; FS = "\n" }
+# deb_src_stanzas FILE: the deb-src twins of the enabled deb stanzas of a
+# deb822 .sources file.
+deb_src_stanzas() {
+  awk 'BEGIN { RS = ""; FS = "\n" }
       {
         types = ""; enabled = 1
         for (i = 1; i <= NF; i++) {
@@ -79,7 +77,16 @@ write_source_entries() {
         for (i = 1; i <= NF; i++)
           if ($i ~ /^Types:/) print "Types: deb-src"; else if ($i !~ /^#/) print $i
         print ""
-      }' "$file"
+      }' "$1"
+}
+
+# The deb-src twins of the machine's enabled deb entries, in both of apt's
+# formats; apt-get source needs them.
+write_source_entries() {
+  local file deb822 one_line
+  deb822=$(for file in /etc/apt/sources.list.d/*.sources; do
+    [ -e "$file" ] && [ "${file##*/}" != teaser-deb-src.sources ] || continue
+    deb_src_stanzas "$file"
   done)
   one_line=$(for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
     [ -e "$file" ] && [ "${file##*/}" != teaser-deb-src.list ] || continue
@@ -114,7 +121,7 @@ cache_key_inputs() {
 fetch_sources() {
   local dir=$cache_root/sources
   mkdir -p "$dir"
-  (cd "$dir" && apt-get source --download-only -q "${source_packages[@]}")
+  (cd "$dir" && apt-get source --download-only -q "${source_packages[@]}") || return
   local wanted
   wanted=$(source_files | awk '{ print $2 }')
   for file in "$dir"/*; do
@@ -126,6 +133,7 @@ fetch_sources() {
 unpack() {
   local dsc
   dsc=$(source_files | awk -v p="$1" '$2 ~ ("^" p "_.*\\.dsc$") { print $2 }')
+  [ -n "$dsc" ] || return
   rm -rf "${work:?}/$1"
   dpkg-source --no-check -x "$cache_root/sources/$dsc" "$work/$1"
 }
@@ -187,7 +195,7 @@ copy_mingw_runtime() {
     path=$("$mingw-g++-posix" -print-file-name="$dll")
     [ -f "$path" ] || { echo "$dll not found" >&2; return 1; }
     # Debian's libstdc++-6.dll carries its symbols: 24 MB instead of 2.
-    "$mingw-strip" --strip-unneeded -o "$staged/prefix/bin/$dll" "$path"
+    "$mingw-strip" --strip-unneeded -o "$staged/prefix/bin/$dll" "$path" || return
   done
 }
 
@@ -195,7 +203,7 @@ make_wine_prefix() {
   # No Mono and no Gecko: nothing here needs them, and wineboot would try to
   # download them.
   WINEPREFIX="$staged/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-    "$wine_dir/wine64" wineboot --init
+    "$wine_dir/wine64" wineboot --init || return
   WINEPREFIX="$staged/wine" "$wine_dir/wineserver" --wait
 }
 
@@ -267,4 +275,5 @@ main() {
   echo "$final"
 }
 
-main
+# Sourced by its test, it only defines the functions.
+[ "${BASH_SOURCE[0]}" != "$0" ] || main
