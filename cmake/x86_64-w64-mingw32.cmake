@@ -2,7 +2,7 @@
 #
 #   cmake -S . -B build-windows -G Ninja \
 #     -DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake \
-#     -DTEASER_WINDOWS_DEPS="$(scripts/windows-deps.sh --print-path)"
+#     -DTEASER_WINDOWS_DEPS="$(scripts/windows-deps.sh)"
 #
 # TEASER_WINDOWS_DEPS (a CMake variable, or the environment variable of the
 # same name) is the folder that scripts/windows-deps.sh fills: Qt, SDL2,

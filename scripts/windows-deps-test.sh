@@ -59,5 +59,21 @@ twins_of_enabled_deb_stanzas_only() {
 }
 check "deb-src twins of the enabled deb stanzas only" twins_of_enabled_deb_stanzas_only
 
+# --if-built names the folder of the current key only when it is there, and
+# never builds.
+if_built() {
+  (
+    cache_key_inputs() { echo "the same inputs"; }
+    cache_root=$scratch/cache
+    install_missing_packages() { echo "would install" >&2; return 1; }
+    key=$(cache_key_inputs | sha256sum | cut -c1-12)
+    mkdir -p "$cache_root/windows-000000000000"
+    ! main --if-built >/dev/null 2>&1 || return 1
+    mkdir -p "$cache_root/windows-$key"
+    [ "$(main --if-built 2>/dev/null)" = "$cache_root/windows-$key" ]
+  )
+}
+check "--if-built names only a complete folder of the current key" if_built
+
 echo "windows-deps: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -5,6 +5,8 @@
 # GoogleTest; and makes a Wine prefix to run the results in.
 #
 #   deps=$(scripts/windows-deps.sh)    # the log goes to stderr, the folder to stdout
+#   scripts/windows-deps.sh --if-built # the folder if it is complete, else status 1;
+#                                      # never installs or builds anything
 #
 # The folder is ${XDG_CACHE_HOME:-$HOME/.cache}/teaser/windows-KEY (or
 # $TEASER_WINDOWS_CACHE/windows-KEY); KEY changes with the source packages'
@@ -229,7 +231,22 @@ EOF
   chmod +x "$staged/wine-run"
 }
 
+# The complete folder for the key of what is installed now; status 1 when
+# there is none (a key that cannot be told has none either).
+built_folder() {
+  local key
+  # None at all, as on a new machine: no need to ask apt for the key.
+  compgen -G "$cache_root/windows-*" >/dev/null || return 1
+  key=$(cache_key_inputs 2>/dev/null | sha256sum | cut -c1-12) || return 1
+  [ -d "$cache_root/windows-$key" ] || return 1
+  echo "$cache_root/windows-$key"
+}
+
 main() {
+  if [ "${1:-}" = --if-built ]; then
+    built_folder
+    return
+  fi
   timed packages install_missing_packages "$root/scripts/debian-packages-windows.txt"
   ensure_source_entries
   mkdir -p "$cache_root"
@@ -276,4 +293,4 @@ main() {
 }
 
 # Sourced by its test, it only defines the functions.
-[ "${BASH_SOURCE[0]}" != "$0" ] || main
+[ "${BASH_SOURCE[0]}" != "$0" ] || main "$@"
