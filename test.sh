@@ -5,6 +5,10 @@
 # The script tests, which run the real program on a virtual display, each
 # in a fresh session, run TEASER_SCRIPT_REPEAT times (5 unless set): a race
 # that a first run on a new machine meets must fail here.
+# Last comes the Windows stage: teaser.exe cross-built with MinGW-w64 and
+# its tests run under Wine. It runs when Qt, SDL and GoogleTest built for
+# Windows are in the cache, or with TEASER_WINDOWS=1, which builds them
+# first when they are not (30-50 minutes, once; scripts/windows-deps.sh).
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
@@ -15,7 +19,7 @@ cd "$root"
 # build_preset NAME: configures and builds one of the kinds in CMakePresets.json.
 build_preset() {
   cmake --preset "$1"
-  cmake --build --preset "$1"
+  cmake --build --preset "$1" --parallel "$jobs"
 }
 
 # run_suite PRESET: the unit tests in parallel, then the script tests repeated.
@@ -57,3 +61,18 @@ for fuzzer in bank_fuzzer:bank:4096 go_to_number_fuzzer:go_to:4096 midi_check_fu
     exit 1
   fi
 done
+
+echo "== Windows: teaser.exe cross-built with MinGW-w64, its tests and the program run under Wine"
+if [ "${TEASER_WINDOWS:-}" = 1 ] || "$root/scripts/windows-deps.sh" --if-built >/dev/null; then
+  started=$SECONDS
+  windows_deps=$("$root/scripts/windows-deps.sh")
+  TEASER_WINDOWS_DEPS=$windows_deps build_preset windows
+  status=0
+  ctest --preset windows -j "$jobs" || status=$?
+  # The Wine server lingers a while after its last program; it goes now.
+  WINEPREFIX="$windows_deps/wine" /usr/lib/wine/wineserver -k 2>/dev/null || true
+  [ "$status" -eq 0 ] || exit "$status"
+  echo "Windows stage: $((SECONDS - started)) s"
+else
+  echo "Windows stage skipped: no Qt, SDL and GoogleTest built for Windows in the cache; TEASER_WINDOWS=1 ./test.sh builds them once (30-50 min) and runs it"
+fi

@@ -20,7 +20,9 @@ install(FILES
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/data/sound/" DESTINATION "${TEASER_INSTALL_DIR}/sound"
         FILES_MATCHING PATTERN "*.mid")
 
-if(WIN32)
+if(MINGW)
+  include(cmake/MinGWDeployment.cmake)
+elseif(WIN32)
   qt_generate_deploy_app_script(TARGET teaser OUTPUT_SCRIPT teaser_deploy_script NO_UNSUPPORTED_PLATFORM_ERROR)
   install(SCRIPT "${teaser_deploy_script}")
 elseif(UNIX)

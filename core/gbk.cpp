@@ -1,7 +1,11 @@
 #include "core/gbk.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <QStringDecoder>
 #include <QStringEncoder>
+#endif
 
 namespace teaser {
 
@@ -38,11 +42,65 @@ qsizetype characterCount(std::string_view gbk)
     return count;
 }
 
+#ifdef _WIN32
+// Qt for Windows is built without ICU and knows no GBK; Windows itself does,
+// as code page 936.
+constexpr UINT gbkCodePage = 936;
+
+// Nothing when a byte sequence has no character: Windows refuses the whole
+// text then, rather than guess.
+QString decodeAll(std::string_view gbk)
+{
+    if (gbk.empty())
+        return {};
+    const int size = MultiByteToWideChar(gbkCodePage, MB_ERR_INVALID_CHARS, gbk.data(), int(gbk.size()), nullptr, 0);
+    if (size <= 0)
+        return {};
+    QString text(size, Qt::Uninitialized);
+    MultiByteToWideChar(gbkCodePage, MB_ERR_INVALID_CHARS, gbk.data(), int(gbk.size()),
+                        reinterpret_cast<wchar_t *>(text.data()), size);
+    return text;
+}
+
+// The GBK bytes of the text, and whether every character had them. No best
+// fit: a character GBK lacks becomes "?" rather than a look-alike.
+GbkEncoding encodeAll(QStringView text)
+{
+    if (text.isEmpty())
+        return {};
+    const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
+    BOOL replaced = FALSE;
+    const int size =
+        WideCharToMultiByte(gbkCodePage, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), nullptr, 0, "?", &replaced);
+    Text bytes(std::size_t(std::max(size, 0)), '\0');
+    if (size > 0)
+        WideCharToMultiByte(gbkCodePage, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), bytes.data(), size, "?",
+                            nullptr);
+    return {std::move(bytes), size > 0 && !replaced};
+}
+
+// One "?" for each character GBK lacks, however many UTF-16 units it takes,
+// as the conversion elsewhere writes it.
+GbkEncoding encodeEachCharacter(QStringView text)
+{
+    GbkEncoding encoding;
+    for (qsizetype at = 0; at < text.size();) {
+        const qsizetype units =
+            text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2 : 1;
+        const GbkEncoding character = encodeAll(text.mid(at, units));
+        encoding.bytes += character.exact ? character.bytes : Text("?");
+        encoding.exact = encoding.exact && character.exact;
+        at += units;
+    }
+    return encoding;
+}
+#else
 QString decodeAll(std::string_view gbk)
 {
     QStringDecoder decoder("GBK");
     return decoder.decode(QByteArrayView(gbk.data(), qsizetype(gbk.size())));
 }
+#endif
 
 // Going one character at a time puts a U+FFFD in place of each byte sequence
 // that has no character, and keeps everything around it.
@@ -70,9 +128,16 @@ QString decodeGbk(std::string_view gbk)
 
 GbkEncoding encodeGbk(QStringView text)
 {
-    QStringEncoder encoder("GBK");
+#ifdef _WIN32
+    GbkEncoding encoding = encodeAll(text);
+    return encoding.exact ? encoding : encodeEachCharacter(text);
+#else
+    // Stateless: a text that ends in half a surrogate pair is an error, not
+    // the start of a character that the next call would finish.
+    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder.encode(text);
     return {Text(bytes.constData(), std::size_t(bytes.size())), !encoder.hasError()};
+#endif
 }
 
 Text gbk(std::u8string_view utf8)

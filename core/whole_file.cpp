@@ -42,6 +42,16 @@ FileProblem problemOf(DWORD error)
     }
 }
 
+// GCC's std::filesystem takes \\server\share\... and \\?\C:\... for
+// relative paths; for Windows they are as absolute as C:\..., and a program
+// started from a network share has its folder there.
+bool isAbsolute(const std::filesystem::path &path)
+{
+    const std::wstring &text = path.native();
+    const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    return (text.size() > 2 && separator(text[0]) && separator(text[1])) || path.is_absolute();
+}
+
 // Reads at most `room` bytes; -1 on an error.
 long long readSome(Handle file, char *into, std::size_t room)
 {
@@ -73,6 +83,11 @@ FileProblem problemOf(int error)
     default:
         return FileProblem::unreadable;
     }
+}
+
+bool isAbsolute(const std::filesystem::path &path)
+{
+    return path.is_absolute();
 }
 
 long long readSome(Handle file, char *into, std::size_t room)
@@ -128,7 +143,7 @@ FileResult readToEnd(Handle file, std::uint64_t announced, std::size_t limit)
 
 FileResult readWholeFile(const std::filesystem::path &path, std::size_t limit)
 {
-    if (!path.is_absolute())
+    if (!isAbsolute(path))
         return FileError{FileProblem::missing};
 #ifdef _WIN32
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

@@ -5,9 +5,12 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
+# install_missing_packages [LIST]: the packages named in LIST, by default
+# scripts/debian-packages.txt.
 install_missing_packages() {
+  local list=${1:-$root/scripts/debian-packages.txt}
   local wanted missing=()
-  wanted=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$root/scripts/debian-packages.txt")
+  wanted=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$list")
   for package in $wanted; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
       || missing+=("$package")

@@ -446,6 +446,9 @@ void MixerPlayback::runAudioThread(const std::shared_ptr<Shared> &shared)
                 mixer.watchSong();
         }
     }
+    // SDL keeps its error text per thread and frees it with the threads it
+    // starts itself; this one it did not start.
+    SDL_TLSCleanup();
     {
         const std::lock_guard lock(shared->mutex);
         if (shared->device == Device::opening)

@@ -4,8 +4,6 @@
 #include "core/quiz_texts.h"
 #include "support/quiz_fixture.h"
 
-#include <unistd.h>
-
 namespace teaser::testing {
 namespace {
 
@@ -13,7 +11,7 @@ class StartUpTest : public QuizFixture { };
 
 TEST_F(StartUpTest, startUpLoadsTheFirstBankThenStartsTheDefaultSong)
 {
-    writeProgramFile("date.dat", makeBankText(4));
+    banks.write(Bank::first, makeBankText(4));
     EXPECT_EQ(RunStartUpSteps(quiz), std::nullopt);
     EXPECT_EQ(state.questionCount, 4);
     EXPECT_EQ(state.currentNumber, 0);
@@ -33,7 +31,7 @@ TEST_F(StartUpTest, anUnusableBankIsToldOnceTheWindowIsUpAndTheQuizHasNoQuestion
 
 TEST_F(StartUpTest, withNoProgramFolderNothingIsReadFromWhereTheProgramStarted)
 {
-    writeProgramFile("date.dat", makeBankText(4));
+    banks.write(Bank::first, makeBankText(4));
     const auto started = std::filesystem::current_path();
     std::filesystem::current_path(directory.path());
     quiz.programDirectory.clear();

@@ -3,7 +3,6 @@
 #include "core/gbk.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -44,11 +43,10 @@ std::string readInstalled(const char *fileName)
     return bytes.str();
 }
 
+// Bytes that are not GBK decode as U+FFFD, which no GBK code stands for.
 bool isValidGbk(const std::string &bytes)
 {
-    QStringDecoder decoder("GBK");
-    const QString text = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    return !decoder.hasError() && !text.contains(QChar::ReplacementCharacter);
+    return !decodeGbk(bytes).contains(QChar::ReplacementCharacter);
 }
 
 TEST(InstalledBanksTest, haveTheExactFormat)

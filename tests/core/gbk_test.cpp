@@ -35,6 +35,47 @@ TEST(GbkTest, encodingSaysWhenACharacterHasNoGbkForm)
     const GbkEncoding emoji = encodeGbk(QStringLiteral("😀"));
     EXPECT_FALSE(emoji.exact);
     EXPECT_FALSE(encodeGbk(QStringLiteral("a") + QChar(0xAC00)).exact); // a Hangul syllable
+    // Half a surrogate pair, at the end or inside, is no character at all.
+    EXPECT_FALSE(encodeGbk(QStringLiteral("答") + QChar(0xD800)).exact);
+    EXPECT_FALSE(encodeGbk(QStringLiteral("答") + QChar(0xDC00) + QStringLiteral("对")).exact);
+}
+
+// Windows converts through its code page 936, Linux through ICU: both must
+// read every GBK code alike, and not as GB18030, which reads some of them
+// otherwise.
+TEST(GbkTest, everyTwoByteCodeIsOneCharacterThatEncodesBackToIt)
+{
+    int wrong = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F)
+                continue;
+            const std::string bytes{char(lead), char(trail)};
+            const QString decoded = decodeGbk(bytes);
+            const GbkEncoding encoded = encodeGbk(decoded);
+            const bool roundTrip = decoded.size() == 1 && decoded != QChar(QChar::ReplacementCharacter) && encoded.exact
+                                   && encoded.bytes == bytes;
+            if (!roundTrip && ++wrong <= 5)
+                ADD_FAILURE() << std::hex << "code " << lead << trail << " decodes to " << decoded.size()
+                              << " characters, first U+" << (decoded.isEmpty() ? 0 : decoded[0].unicode());
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    struct Code {
+        const char *bytes;
+        char16_t character;
+        const char *what;
+    };
+    const Code codes[] = {
+        {"\x80", u'\u20AC', "the euro sign, a single byte"},
+        {"\x81\x40", u'丂', "the first code"},
+        {"\xA1\xA1", u'\u3000', "the ideographic space"},
+        {"\xA8\xBF", u'\uE7C8', "a code GB18030 reads as U+01F9"},
+        {"\xAA\xA1", u'\uE000', "the first code of the user-defined areas"},
+        {"\xFE\x50", u'\uE815', "a code GB18030 reads as U+2E81"},
+    };
+    for (const Code &code : codes)
+        EXPECT_EQ(decodeGbk(code.bytes), QString(QChar(code.character))) << code.what;
 }
 
 TEST(GbkTest, fixedTextsAreTheirGbkBytes)

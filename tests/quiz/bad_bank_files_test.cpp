@@ -51,7 +51,7 @@ TEST_F(BadBankFilesTest, unusableFilesAreRefusedAndTheQuizGoesOnWithItsBank)
         {"zero bytes", std::string("1\r\nQ\0\r\nA\r\n", 10)},
     };
     for (const BadFile &file : files) {
-        writeProgramFile("ti2.dat", file.bytes);
+        banks.write(Bank::second, file.bytes);
         SelectBank(quiz, Bank::second);
         ASSERT_EQ(window.messages.size(), 1u) << file.what;
         EXPECT_EQ(window.messages[0].first, MessageIcon::warning) << file.what;
@@ -67,8 +67,9 @@ TEST_F(BadBankFilesTest, unusableFilesAreRefusedAndTheQuizGoesOnWithItsBank)
 
 TEST_F(BadBankFilesTest, missingDirectoryAndUnreadableFilesAreRefused)
 {
-    SelectBank(quiz, Bank::second); // ti2.dat does not exist
-    std::filesystem::create_directory(directory.path() / "hao2.dat");
+    ASSERT_FALSE(std::filesystem::exists(banks.path(Bank::second)));
+    SelectBank(quiz, Bank::second);
+    std::filesystem::create_directory(banks.path(Bank::third));
     SelectBank(quiz, Bank::third);
     ASSERT_EQ(window.messages.size(), 2u);
     EXPECT_TRUE(decodeGbk(window.messages[0].second).contains(QStringLiteral("找不到这个文件")));
@@ -78,7 +79,7 @@ TEST_F(BadBankFilesTest, missingDirectoryAndUnreadableFilesAreRefused)
 
 TEST_F(BadBankFilesTest, invalidGbkLoadsAndIsComparedByItsBytes)
 {
-    writeProgramFile("ti2.dat", "1\r\n1.\xFF\x81\r\n\xFE\xFF\r\n");
+    banks.write(Bank::second, "1\r\n1.\xFF\x81\r\n\xFE\xFF\r\n");
     SelectBank(quiz, Bank::second);
     EXPECT_TRUE(window.messages.empty());
     FirstQuestion(quiz);
@@ -92,13 +93,13 @@ TEST_F(BadBankFilesTest, aHundredMegabyteBankLoadsAndEveryCommandStaysInside)
 {
     constexpr int count = 1'000'000;
     {
-        std::ofstream file(directory.path() / "ti2.dat", std::ios::binary);
+        std::ofstream file(banks.path(Bank::second), std::ios::binary);
         file << count << "\r\n";
         const std::string filler(80, 'x');
         for (int n = 1; n <= count; ++n)
             file << n << '.' << filler << "\r\n" << 'A' << n << "\r\n";
     }
-    ASSERT_GT(std::filesystem::file_size(directory.path() / "ti2.dat"), 90'000'000u);
+    ASSERT_GT(std::filesystem::file_size(banks.path(Bank::second)), 90'000'000u);
     SelectBank(quiz, Bank::second);
     ASSERT_TRUE(window.messages.empty());
     EXPECT_EQ(state.questionCount, count);

@@ -131,8 +131,8 @@ TEST_F(NavigationTest, firstQuestionStepsInOrder)
 
 TEST_F(NavigationTest, lastQuestionFollowsTheCheckedBank)
 {
-    writeProgramFile("ti2.dat", makeBankText(502));
-    writeProgramFile("hao2.dat", makeBankText(1262));
+    banks.write(Bank::second, makeBankText(502));
+    banks.write(Bank::third, makeBankText(1262));
     const std::pair<Bank, int> rows[] = {{Bank::first, 300}, {Bank::second, 502}, {Bank::third, 1262}};
     for (const auto &[bank, last] : rows) {
         SelectBank(quiz, bank);

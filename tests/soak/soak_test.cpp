@@ -72,7 +72,7 @@ protected:
         case 12:
             // Now and then the third bank's file goes bad, or is mended.
             if (random() % 64 == 0)
-                writeProgramFile("hao2.dat", random() % 2 ? makeBankText(1262, ":") : "1262\r\nQ\r\n");
+                banks.write(Bank::third, random() % 2 ? makeBankText(1262, ":") : "1262\r\nQ\r\n");
             break;
         default:
             if (window.timerInterval > 0)

@@ -1,9 +1,6 @@
 #include "support/quiz_fixture.h"
 
-#include "banks/bank_catalog.h"
 #include "banks/bank_selection.h"
-
-#include <fstream>
 
 namespace teaser::testing {
 
@@ -15,22 +12,17 @@ std::string makeBankText(int count, const std::string &separator)
     return text;
 }
 
-void QuizFixture::writeProgramFile(const std::string &fileName, const std::string &bytes)
-{
-    std::ofstream(directory.path() / fileName, std::ios::binary) << bytes;
-}
-
 void QuizFixture::writeThreeBanks()
 {
-    writeProgramFile("date.dat", makeBankText(300));
-    writeProgramFile("ti2.dat", makeBankText(502));
-    writeProgramFile("hao2.dat", makeBankText(1262, ":"));
+    banks.write(Bank::first, makeBankText(300));
+    banks.write(Bank::second, makeBankText(502));
+    banks.write(Bank::third, makeBankText(1262, ":"));
 }
 
 void QuizFixture::loadFirstBank(const std::string &bytes)
 {
-    writeProgramFile("date.dat", bytes);
-    ASSERT_TRUE(LoadBank(quiz, bankPath(Bank::first, directory.path())));
+    banks.write(Bank::first, bytes);
+    ASSERT_TRUE(LoadBank(quiz, banks.path(Bank::first)));
     log.clear();
 }
 

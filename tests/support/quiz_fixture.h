@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/quiz_context.h"
+#include "support/bank_files.h"
 #include "support/recording_sound.h"
 #include "support/recording_window.h"
 #include "support/scratch_directory.h"
@@ -19,13 +20,12 @@ protected:
     void loadFirstBank(const std::string &bytes);
     // Writes the three bank files with as many questions as their menu captions say.
     void writeThreeBanks();
-    // Writes the text to the given file name in the program folder.
-    void writeProgramFile(const std::string &fileName, const std::string &bytes);
     // The question text of question n as makeBankText writes it.
     static std::string questionText(int n) { return std::to_string(n) + ".Q" + std::to_string(n); }
 
     EventLog log;
     ScratchDirectory directory;
+    BankFiles banks{directory.path()};
     QuizState state;
     RecordingWindow window{log};
     RecordingSound sound{log};

@@ -37,6 +37,11 @@ begin_script_test() {
 # stop_at_exit PID: a helper process (a bus launcher, say) to stop at the end.
 stop_at_exit() { background_pids+=("$1"); }
 
+# at_exit COMMAND...: runs COMMAND when the test ends, after the program
+# and the helpers are stopped.
+exit_commands=()
+at_exit() { exit_commands+=("$(printf '%q ' "$@")"); }
+
 now() { date +%s.%N; }
 since() { awk -v start="$1" -v end="$(now)" 'BEGIN { printf "%.1f", end - start }'; }
 
@@ -86,12 +91,15 @@ window_title="岚石脑筋急转弯2.0"
 window_is_shown() { xdotool search --onlyvisible --name "$window_title"; }
 the_window() { xdotool search --onlyvisible --name "$window_title" | head -n 1; }
 # click_button NAME: a button's centre, from its place in its group box,
-# which sits at (0, -7) in the window.
+# which sits at (0, -7) in the window. The coordinates are the window's own,
+# inside any frame a window manager or Wine puts around it.
 click_button() {
   local x y
   case $1 in
-    下一题) x=218 y=218 ;; # 按钮3 at (193, 210), 50 x 30
-    退出) x=324 y=251 ;;   # 按钮12 at (284, 243), 80 x 30
+    第一题) x=102 y=218 ;;   # 按钮7 at (77, 210), 50 x 30
+    下一题) x=218 y=218 ;;   # 按钮3 at (193, 210), 50 x 30
+    题库选择) x=136 y=251 ;; # 按钮10 at (96, 243), 80 x 30
+    退出) x=324 y=251 ;;     # 按钮12 at (284, 243), 80 x 30
     *) echo "no button $1" >&2; return 1 ;;
   esac
   xdotool mousemove --window "$(the_window)" "$x" "$y" click 1
@@ -143,6 +151,7 @@ finish_script_test() {
   [ "$status" -eq 0 ] || report_failure "$status"
   [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
   for pid in "${background_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for command in "${exit_commands[@]}"; do eval "$command" || true; done
   rm -rf "$scratch"
   exit "$status"
 }

@@ -2,6 +2,7 @@
 
 #include "banks/bank_selection.h"
 #include "core/gbk.h"
+#include "support/bank_files.h"
 #include "support/recording_sound.h"
 #include "support/scratch_directory.h"
 #include "support/window_controls.h"
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace teaser::testing {
@@ -29,16 +29,15 @@ class EventBindingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        write("date.dat", "2\r\n1.一\r\n甲\r\n2.二\r\n乙\r\n");
-        write("ti2.dat", "1\r\n1.三\r\n丙\r\n");
+        write(Bank::first, "2\r\n1.一\r\n甲\r\n2.二\r\n乙\r\n");
+        write(Bank::second, "1\r\n1.三\r\n丙\r\n");
         bindEvents(window, quiz);
-        ASSERT_TRUE(LoadBank(quiz, directory.path() / "date.dat"));
+        ASSERT_TRUE(LoadBank(quiz, banks.path(Bank::first)));
     }
 
-    void write(const char *name, const std::string &utf8)
+    void write(Bank bank, const std::string &utf8)
     {
-        std::ofstream(directory.path() / name, std::ios::binary)
-            << gbk(std::u8string_view(reinterpret_cast<const char8_t *>(utf8.data()), utf8.size()));
+        banks.write(bank, gbk(std::u8string_view(reinterpret_cast<const char8_t *>(utf8.data()), utf8.size())));
     }
 
     // Accepts the next message box once it is open, keeping its text.
@@ -53,6 +52,7 @@ protected:
     }
 
     ScratchDirectory directory;
+    BankFiles banks{directory.path()};
     EventLog log;
     QuizState state;
     MainWindow window;
@@ -98,8 +98,9 @@ TEST_F(EventBindingsTest, bankItemsMoveTheMarkOnlyWhenTheBankLoads)
     controls.题库2->trigger();
     EXPECT_TRUE(controls.题库2->isChecked());
 
+    ASSERT_FALSE(std::filesystem::exists(banks.path(Bank::third)));
     answerNextMessage();
-    controls.题库3->trigger(); // hao2.dat is missing
+    controls.题库3->trigger();
     EXPECT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.value(0).contains(QStringLiteral("hao2.dat")));
     EXPECT_FALSE(controls.题库3->isChecked());
