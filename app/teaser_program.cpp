@@ -32,8 +32,8 @@ void TeaserProgram::start()
     QObject::connect(&window_, &MainWindow::firstPainted, &window_, [this, problem] {
         // Loading the SoundFont while the window paints for the first time
         // would slow the paint down on a busy machine; the song can wait
-        // that long.
-        playback_.open();
+        // until the paint is done.
+        QTimer::singleShot(0, &window_, [this] { playback_.open(); });
         // Now the window manager's frame is known.
         moveOntoScreen(window_, window_.pos());
         if (problem)
