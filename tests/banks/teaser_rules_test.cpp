@@ -85,9 +85,9 @@ const std::vector<Frame> &frames()
     static const std::vector<Frame> table = {
         {"哪种…最…", QRegularExpression(QStringLiteral("哪种[^，。？！]{0,10}最"))},
         {"哪种“X”…", QRegularExpression(QStringLiteral("哪种[^？]*[“\"‘']|[“\"‘'][^？]*哪种"))},
-        {"什么/哪个“X”…",
-         QRegularExpression(QStringLiteral("(什么|哪个|哪一?种|哪位|哪只|哪条|哪家|哪把|哪张|哪根|哪块|哪朵|哪棵|哪件|"
-                                           "哪双|哪口|哪座|哪道|哪间|哪台|哪门|哪颗|哪支|哪片|哪样)[^，。？！“]{0,2}[“\"‘']"))},
+        {"什么/哪个“X”…", QRegularExpression(QStringLiteral(
+                              "(什么|哪个|哪一?种|哪位|哪只|哪条|哪家|哪把|哪张|哪根|哪块|哪朵|哪棵|哪件|"
+                              "哪双|哪口|哪座|哪道|哪间|哪台|哪门|哪颗|哪支|哪片|哪样)[^，。？！“]{0,2}[“\"‘']"))},
         {"哪种动物/鸟/鱼/虫", QRegularExpression(QStringLiteral("哪种(动物|鸟|鱼|虫)"))},
         {"为什么…", QRegularExpression(QStringLiteral("为什么|为啥|怎么会"))},
         {"…却…", QRegularExpression(QStringLiteral("却"))},
@@ -143,8 +143,9 @@ TEST(TeaserRulesTest, theRulesCatchWhatTheyShould)
     EXPECT_TRUE(frames()[2].pattern.match(QStringLiteral("什么“水”一看见好吃的就往外流？")).hasMatch());
     EXPECT_TRUE(frames()[2].pattern.match(QStringLiteral("身上哪把“勺”盛不了汤？")).hasMatch());
     EXPECT_FALSE(frames()[2].pattern.match(QStringLiteral("什么东西越洗越脏？")).hasMatch());
-    EXPECT_GE(likeness(QStringLiteral("一年四季里，哪个季节的水最硬？"), QStringLiteral("一年四季，哪个季节的水最硬？")),
-              sameQuestion);
+    EXPECT_GE(
+        likeness(QStringLiteral("一年四季里，哪个季节的水最硬？"), QStringLiteral("一年四季，哪个季节的水最硬？")),
+        sameQuestion);
     EXPECT_LT(likeness(QStringLiteral("什么东西越洗越脏？"), QStringLiteral("什么路最窄？")), sameQuestion);
 }
 
