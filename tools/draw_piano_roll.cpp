@@ -86,16 +86,6 @@ int yAt(int key)
     return static_cast<int>((highestKey - std::clamp(key, lowestKey, highestKey)) * rowHeight);
 }
 
-std::set<int> parseChannels(const std::string &list)
-{
-    std::set<int> channels;
-    std::stringstream stream(list);
-    std::string item;
-    while (std::getline(stream, item, ','))
-        channels.insert(std::stoi(item));
-    return channels;
-}
-
 void draw(const audio::MidiSong &song, const std::set<int> &lead, const std::string &outPath)
 {
     secondsShown = song.seconds;
@@ -135,7 +125,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument.rfind("--lead=", 0) == 0)
-            lead = parseChannels(argument.substr(7));
+            lead = audio::channelList(argument.substr(7));
         else
             paths.push_back(argument);
     }

@@ -157,16 +157,6 @@ int widestBassLeap(const MidiSong &song, const std::set<int> &lead)
     return widest;
 }
 
-std::set<int> parseChannels(const std::string &list)
-{
-    std::set<int> channels;
-    std::stringstream stream(list);
-    std::string item;
-    while (std::getline(stream, item, ','))
-        channels.insert(std::stoi(item));
-    return channels;
-}
-
 std::string fixed(double value)
 {
     char text[32];
@@ -276,7 +266,7 @@ int main(int argc, char **argv)
         for (int i = 1; i < argc; ++i) {
             const std::string argument = argv[i];
             if (argument.rfind("--lead=", 0) == 0)
-                options.lead = parseChannels(argument.substr(7));
+                options.lead = audio::channelList(argument.substr(7));
             else if (argument.rfind("--write=", 0) == 0)
                 options.waveDirectory = argument.substr(8);
             else if (argument == "--sections")

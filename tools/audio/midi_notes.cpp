@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 #include <tuple>
 
@@ -188,6 +189,16 @@ std::vector<std::uint8_t> readFileBytes(const std::string &path)
     if (!file)
         throw std::runtime_error("cannot open " + path);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::set<int> channelList(const std::string &list)
+{
+    std::set<int> channels;
+    std::stringstream stream(list);
+    std::string item;
+    while (std::getline(stream, item, ','))
+        channels.insert(std::stoi(item));
+    return channels;
 }
 
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct MidiSong {
 // Throws std::runtime_error on a file it cannot read.
 MidiSong readMidiSong(const std::vector<std::uint8_t> &bytes);
 std::vector<std::uint8_t> readFileBytes(const std::string &path);
+// The channels of an option such as --lead=1,3 ("1,3"); std::stoi throws on
+// anything else.
+std::set<int> channelList(const std::string &list);
 
 constexpr int drumChannel = 9;
 
