@@ -1,5 +1,6 @@
 #include "app/teaser_program.h"
 
+#include "app/mixer_loader.h"
 #include "app/startup.h"
 #include "ui/event_bindings.h"
 #include "ui/event_guard.h"
@@ -17,7 +18,10 @@ const QPoint windowPlace(50, 50);
 }
 
 TeaserProgram::TeaserProgram(std::optional<std::filesystem::path> programDirectory)
-    : quiz_{state_, windowOperations_, playback_, programDirectory.value_or(std::filesystem::path())}
+    : playback_{[directory = programDirectory.value_or(std::filesystem::path())] {
+        return loadMixerPlayback(directory);
+    }}
+    , quiz_{state_, windowOperations_, playback_, programDirectory.value_or(std::filesystem::path())}
 {
 }
 
@@ -30,9 +34,9 @@ void TeaserProgram::start()
     const std::optional<Text> problem = guarded("start-up", [this] { return RunStartUpSteps(quiz_); });
     moveOntoScreen(window_, windowPlace);
     QObject::connect(&window_, &MainWindow::firstPainted, &window_, [this, problem] {
-        // Loading the SoundFont while the window paints for the first time
-        // would slow the paint down on a busy machine; the song can wait
-        // until the paint is done.
+        // Loading the sound libraries and the SoundFont while the window
+        // paints for the first time would slow the paint down on a busy
+        // machine; the song can wait until the paint is done.
         QTimer::singleShot(0, &window_, [this] { playback_.open(); });
         // Now the window manager's frame is known.
         moveOntoScreen(window_, window_.pos());

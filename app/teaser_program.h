@@ -2,8 +2,8 @@
 // ties them together. main() runs one; the benchmarks time one.
 #pragma once
 
+#include "app/deferred_playback.h"
 #include "core/quiz_context.h"
-#include "sound/mixer/mixer_playback.h"
 #include "ui/main_window.h"
 #include "ui/widget_window.h"
 
@@ -23,7 +23,7 @@ public:
     // wrong on the way is said once the window is on screen.
     void start();
 
-    // See MixerPlayback::shutDown.
+    // See ClosablePlayback::shutDown.
     bool stopSound(std::chrono::milliseconds patience) { return playback_.shutDown(patience); }
 
     MainWindow &window() { return window_; }
@@ -33,7 +33,7 @@ private:
     QuizState state_; // created first, released last
     MainWindow window_;
     WidgetWindow windowOperations_{window_};
-    MixerPlayback playback_{debianMixerOptions(), MixerPlayback::Opening::whenAsked};
+    DeferredPlayback playback_;
     QuizContext quiz_;
 };
 

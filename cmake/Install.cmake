@@ -11,6 +11,9 @@ else()
 endif()
 
 install(TARGETS teaser RUNTIME DESTINATION "${TEASER_INSTALL_DIR}")
+if(TARGET teaser_mixer_module)
+  install(TARGETS teaser_mixer_module LIBRARY DESTINATION "${TEASER_INSTALL_DIR}")
+endif()
 install(FILES
     "${TEASER_PROGRAM_DIR}/date.dat"
     "${TEASER_PROGRAM_DIR}/ti2.dat"

@@ -326,15 +326,13 @@ MixerOptions debianMixerOptions()
 struct MixerPlayback::Shared {
     enum class Device { opening, open, missing };
 
-    Shared(MixerOptions mixerOptions, bool openAtOnce)
+    explicit Shared(MixerOptions mixerOptions)
         : options(std::move(mixerOptions))
-        , mayOpen(openAtOnce)
     {
     }
 
     const MixerOptions options;
     std::mutex mutex;
-    bool mayOpen;
     std::condition_variable changed;
     std::deque<Request> requests;
     Device device = Device::opening;
@@ -342,8 +340,8 @@ struct MixerPlayback::Shared {
     std::thread thread;
 };
 
-MixerPlayback::MixerPlayback(MixerOptions options, Opening opening)
-    : shared_(std::make_shared<Shared>(std::move(options), opening == Opening::atOnce))
+MixerPlayback::MixerPlayback(MixerOptions options)
+    : shared_(std::make_shared<Shared>(std::move(options)))
 {
     shared_->thread = std::thread(runAudioThread, shared_);
 }
@@ -351,15 +349,6 @@ MixerPlayback::MixerPlayback(MixerOptions options, Opening opening)
 MixerPlayback::~MixerPlayback()
 {
     shutDown(3s);
-}
-
-void MixerPlayback::open()
-{
-    {
-        const std::lock_guard lock(shared_->mutex);
-        shared_->mayOpen = true;
-    }
-    shared_->changed.notify_all();
 }
 
 void MixerPlayback::PlaySound(const SoundSource &source, bool loop)
@@ -408,17 +397,7 @@ bool MixerPlayback::shutDown(std::chrono::milliseconds patience)
 void MixerPlayback::runAudioThread(const std::shared_ptr<Shared> &shared)
 {
     using Device = Shared::Device;
-    const auto quitAsked = [&] {
-        return std::any_of(shared->requests.begin(), shared->requests.end(),
-                           [](const Request &request) { return request.kind == Request::Kind::quit; });
-    };
-    bool mayOpen = false;
-    {
-        std::unique_lock lock(shared->mutex);
-        shared->changed.wait(lock, [&] { return shared->mayOpen || quitAsked(); });
-        mayOpen = shared->mayOpen;
-    }
-    if (mayOpen) {
+    { // the mixer closes before SDL's per-thread text is freed below
         Mixer mixer(shared->options);
         const bool open = mixer.open();
         {

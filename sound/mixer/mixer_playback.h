@@ -7,7 +7,7 @@
 // and the mixer's lock may be held for as long as the synthesizer renders.
 #pragma once
 
-#include "core/playback.h"
+#include "sound/mixer/closable_playback.h"
 
 #include <chrono>
 #include <filesystem>
@@ -26,23 +26,15 @@ struct MixerOptions {
 // The SoundFont and patch sets that Debian installs.
 MixerOptions debianMixerOptions();
 
-class MixerPlayback final : public PlaybackService {
+class MixerPlayback final : public ClosablePlayback {
 public:
-    // When the audio thread opens the device: at once, or when open() says
-    // so (the program waits for its window's first paint, which loading
-    // the SoundFont at the same time would slow down on a busy machine).
-    enum class Opening { atOnce, whenAsked };
-
-    // Starts the audio thread. Sounds asked for before the device is open
-    // play as soon as it is.
-    explicit MixerPlayback(MixerOptions options = debianMixerOptions(), Opening opening = Opening::atOnce);
+    // Starts the audio thread, which opens the device. Sounds asked for
+    // before the device is open play as soon as it is.
+    explicit MixerPlayback(MixerOptions options = debianMixerOptions());
     // Stops, waiting a few seconds at most (see shutDown).
     ~MixerPlayback() override;
     MixerPlayback(const MixerPlayback &) = delete;
     MixerPlayback &operator=(const MixerPlayback &) = delete;
-
-    // Lets the audio thread open the device, when it was made to wait.
-    void open();
 
     void PlaySound(const SoundSource &source, bool loop) override;
     void StopSound() override;
@@ -55,7 +47,7 @@ public:
     // Stops every sound and closes the device. False when the audio thread
     // did not finish within `patience`: it is then left to end with the
     // process, and the process should end without waiting for it.
-    bool shutDown(std::chrono::milliseconds patience);
+    bool shutDown(std::chrono::milliseconds patience) override;
 
 private:
     struct Shared;
