@@ -52,7 +52,9 @@ unset WINEPATH QT_QPA_PLATFORM WINEQT_QPA_PLATFORM
 at_exit "$wine_dir/wineserver" -k
 
 # Banks 2 and 3 where the Windows program reads them; what lay there comes back.
-system=$WINEPREFIX/drive_c/windows/system
+# Wine finds folders whatever their case, and the unit tests may have made
+# this one as SYSTEM: ask Wine which folder it reads.
+system=$("$wine_dir/wine64" winepath -u 'c:\WINDOWS\SYSTEM')
 mkdir -p "$system" "$scratch/aside"
 for bank in ti2.dat hao2.dat; do
   [ ! -e "$system/$bank" ] || mv "$system/$bank" "$scratch/aside/"
