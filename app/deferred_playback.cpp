@@ -17,16 +17,14 @@ DeferredPlayback::~DeferredPlayback()
 void DeferredPlayback::open()
 {
     const std::lock_guard lock(mutex_);
-    if (loading_ || given_up_ || loader_.joinable())
+    if (given_up_ || loader_.joinable())
         return;
-    loading_ = true;
     loader_ = std::thread([this] { takeOver(load_()); });
 }
 
 void DeferredPlayback::takeOver(std::unique_ptr<ClosablePlayback> loaded)
 {
     const std::lock_guard lock(mutex_);
-    loading_ = false;
     if (!loaded || given_up_) {
         waiting_.clear();
         given_up_ = true;

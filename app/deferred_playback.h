@@ -42,8 +42,7 @@ private:
     std::function<std::unique_ptr<ClosablePlayback>()> load_;
     std::thread loader_;
     std::mutex mutex_;
-    bool loading_ = false; // guarded by mutex_, with what follows
-    bool given_up_ = false;
+    bool given_up_ = false; // guarded by mutex_, with what follows
     std::unique_ptr<ClosablePlayback> playback_;
     std::vector<Waiting> waiting_;
 };

@@ -1,5 +1,6 @@
 // How fast a bank file is read, next to `wc -l` counting the lines of the same file.
 #include "banks/bank_text.h"
+#include "proc_status.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,20 +50,6 @@ const std::filesystem::path &largestAcceptedBank()
     return path;
 }
 
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes;
-        }
-    }
-    return -1;
-}
-
 void loadBank(benchmark::State &state, const std::filesystem::path &path)
 {
     for (auto _ : state) {
@@ -87,11 +74,11 @@ void BM_LoadBank_largestAccepted(benchmark::State &state)
     const auto size = double(std::filesystem::file_size(largestAcceptedBank()));
     double memory = 0;
     for (auto _ : state) {
-        const long before = residentKilobytes();
+        const long before = teaser::bench::procStatusKilobytes("VmRSS:");
         auto bank = teaser::readBank(largestAcceptedBank());
         if (!std::holds_alternative<teaser::BankContent>(bank))
             state.SkipWithError("the largest bank was refused");
-        memory = std::max(memory, double(residentKilobytes() - before) * 1024 / size);
+        memory = std::max(memory, double(teaser::bench::procStatusKilobytes("VmRSS:") - before) * 1024 / size);
         benchmark::DoNotOptimize(bank);
     }
     state.counters["memory_per_byte"] = memory;

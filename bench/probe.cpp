@@ -1,4 +1,5 @@
 #include "probe.h"
+#include "proc_status.h"
 
 #include "ui/main_window.h"
 #include "ui/window_parts.h"
@@ -58,20 +59,6 @@ void measureLongestBlock(MainWindow &window, int seconds)
 
 }
 
-long peakResidentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            long kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes;
-        }
-    }
-    return -1;
-}
-
 double cpuSeconds()
 {
     rusage usage{};
@@ -104,7 +91,7 @@ int runProbe(int argc, char **argv, MainWindow &window, const std::function<void
         QTimer::singleShot(seconds * 1000, qApp, &QApplication::quit);
     } else if (probe == "peak-memory") {
         QTimer::singleShot(seconds * 1000, qApp, [] {
-            std::printf("peak-memory-kB %ld\n", peakResidentKilobytes());
+            std::printf("peak-memory-kB %ld\n", procStatusKilobytes("VmHWM:"));
             QApplication::quit();
         });
     } else if (probe == "idle-cpu") {

@@ -9,9 +9,6 @@ class MainWindow;
 
 namespace teaser::bench {
 
-// The process's peak resident memory in kB, from /proc/self/status.
-long peakResidentKilobytes();
-
 // User plus system CPU time of the process so far, in seconds.
 double cpuSeconds();
 
